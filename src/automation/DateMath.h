@@ -1,0 +1,38 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+
+namespace tav {
+
+// Dates are serial doubles: days since 30 December 1899, the fraction being the time of day.
+// For negative serials the fraction still counts forward from midnight (-1.25 is 29 Dec 1899,
+// 06:00), as OLE Automation has it.
+struct CivilDateTime {
+    int year = 1899, month = 12, day = 30;
+    int hour = 0, minute = 0, second = 0;
+    int dayOfWeek = 0;  // 1 = Sunday .. 7 = Saturday
+    int dayOfYear = 0;  // 1-based
+};
+
+namespace date {
+
+constexpr double MinSerial = -657434.0;  // 1 January 100
+constexpr double MaxSerial = 2958465.0;  // 31 December 9999 (whole day; times may follow)
+constexpr int MinYear = 100;
+constexpr int MaxYear = 9999;
+constexpr int SecondsPerDay = 86400;
+
+bool isLeapYear(int year);
+int daysInMonth(int year, int month);
+// The serial of a calendar day (no range check beyond the arithmetic); months and days out of
+// range roll over as DateSerial does when `rollOver` is set, otherwise they fail.
+std::optional<double> serialFromDate(int year, int month, int day, bool rollOver = false);
+// The fraction of a day for a time; fails for values out of range.
+std::optional<double> fractionFromTime(int hour, int minute, int second);
+// Combines a day serial and a time fraction the way OLE does for negative days.
+double combine(double daySerial, double timeFraction);
+// Breaks a serial into its parts, rounding to the nearest second; nullopt outside 100..9999.
+std::optional<CivilDateTime> toCivil(double serial);
+
+}  // namespace date
+}  // namespace tav

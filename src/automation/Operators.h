@@ -1,0 +1,30 @@
+#pragma once
+#include <cstdint>
+
+#include "automation/Locale.h"
+#include "automation/Variant.h"
+
+// Variant arithmetic, concatenation, logic and comparison with the rules of OLE Automation
+// (VarAdd, VarCat, VarCmp, ...): result types, Null propagation, Empty as 0 or "", Boolean
+// true = -1, errors 6 (overflow), 11 (division by zero) and 13 (type mismatch).
+namespace tav {
+
+Variant Add(const Variant& a, const Variant& b);
+Variant Sub(const Variant& a, const Variant& b);
+Variant Mul(const Variant& a, const Variant& b);
+Variant Div(const Variant& a, const Variant& b);
+Variant Pow(const Variant& a, const Variant& b);
+Variant IDiv(const Variant& a, const Variant& b);
+Variant Mod(const Variant& a, const Variant& b);
+Variant Cat(const Variant& a, const Variant& b);
+Variant And(const Variant& a, const Variant& b);
+Variant Or(const Variant& a, const Variant& b);
+Variant Neg(const Variant& a);
+Variant Not(const Variant& a);
+
+enum class Comparison { LT, EQ, GT, Null };
+
+// VarCmp: a number is less than any string; strings compare linguistically, case-sensitively.
+Comparison Cmp(const Variant& a, const Variant& b, const Locale& loc = Locale::current());
+
+}  // namespace tav

@@ -1,0 +1,42 @@
+#pragma once
+#include <cstdint>
+
+#include "automation/Variant.h"
+
+// Value helpers shared by the parts. ValuesDiffer is the one test, throughout the library, of
+// whether two values differ.
+namespace tav::Utils {
+
+inline constexpr std::string_view ErrSource = "TAV.Utils";
+inline constexpr std::string_view ErrNotAnArray =
+    "Invalid (non-array) parameter passed to ArrayHasContent.";
+// Relative difference below which two numbers count as the same.
+inline constexpr double RelativeTolerance = 1e-05;
+
+// True when the values differ: Empty and Null only equal themselves, objects by identity,
+// dates exactly, integers exactly, non-numbers as exact text, other numbers within a relative
+// tolerance (numbers of opposite signs, zero included, always differ).
+bool ValuesDiffer(const Variant& a, const Variant& b);
+
+// True when the first dimension of the array has elements; false for an unallocated array.
+// Error 5 (source "TAV.Utils") when `a` holds no array.
+bool ArrayHasContent(const Variant& a);
+
+// A value that reads as a number becomes a Long when it is whole and fits, else a Double;
+// anything else comes back unchanged.
+Variant CNum(Variant v);
+
+// dest <- src: a reference for objects, a deep copy for everything else.
+void CopyVariant(Variant& dest, const Variant& src);
+
+// Reverses a one-dimensional array in place. Its indexes are 16-bit: more than 32767 elements
+// is error 6.
+void ReverseArray(Variant& a);
+
+// Rounds towards minus infinity (2.5 -> 2, -2.5 -> -3); error 6 beyond the 32-bit range.
+int32_t FloorLong(double d);
+
+inline Variant EmptyVariant() { return Variant(); }
+inline int32_t MinLong(int32_t a, int32_t b) { return a < b ? a : b; }
+
+}  // namespace tav::Utils

@@ -1,0 +1,50 @@
+#include "Commands.h"
+
+#include <iostream>
+#include <string_view>
+
+namespace tav::cli {
+
+namespace {
+
+using Handler = int (*)(const std::vector<std::string>&, std::istream&, std::ostream&,
+                        std::ostream&);
+
+struct Command {
+    std::string_view name;
+    std::string_view usage;
+    std::string_view help;
+    Handler run;
+};
+
+// One table: the commands, how to call them and what they do.
+const Command kCommands[] = {
+    {"vectors", "vectors [FILE]",
+     "answer behaviour vector lines (expected column '?') read from FILE or standard input",
+     runVectors},
+    {"calc", "calc VALUE [OP VALUE]... | calc FUNC VALUE",
+     "evaluate Variant operators left to right, or a conversion (CStr, CDbl, ...) of a value",
+     runCalc},
+};
+
+void printUsage(std::ostream& os) {
+    os << "usage: tavparts COMMAND [ARGS]\n\ncommands:\n";
+    for (const auto& c : kCommands) os << "  " << c.usage << "\n      " << c.help << "\n";
+}
+
+}  // namespace
+
+int dispatch(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+             std::ostream& err) {
+    if (args.empty() || args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
+        printUsage(args.empty() ? err : out);
+        return args.empty() ? ExitUsage : ExitOk;
+    }
+    for (const auto& c : kCommands)
+        if (c.name == args[0]) return c.run({args.begin() + 1, args.end()}, in, out, err);
+    err << "tavparts: unknown command '" << args[0] << "'\n";
+    printUsage(err);
+    return ExitUsage;
+}
+
+}  // namespace tav::cli

@@ -1,0 +1,37 @@
+// tavparts vectors: answers behaviour vector files line by line.
+#include <fstream>
+#include <iostream>
+
+#include "Commands.h"
+#include "automation/VectorOps.h"
+
+namespace tav::cli {
+
+int runVectors(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+               std::ostream& err) {
+    std::ifstream file;
+    std::istream* src = &in;
+    if (!args.empty()) {
+        file.open(args[0]);
+        if (!file) {
+            err << "tavparts vectors: cannot read " << args[0] << "\n";
+            return ExitUsage;
+        }
+        src = &file;
+    }
+    std::string line;
+    while (std::getline(*src, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        vectors::Case c;
+        if (!vectors::parseLine(line, c)) {
+            out << line << '\n';  // comments and blank lines are echoed
+            continue;
+        }
+        out << c.op;
+        for (const auto& a : c.args) out << '\t' << a;
+        out << "\t=>\t" << vectors::run(c) << '\n';
+    }
+    return ExitOk;
+}
+
+}  // namespace tav::cli
