@@ -1,0 +1,73 @@
+// Workloads of the Variant runtime: scalar operators, the tolerant comparison, copying text,
+// and the two text conversions that run on every edit of a bound text box.
+#include <benchmark/benchmark.h>
+
+#include "automation/Conversions.h"
+#include "automation/Operators.h"
+#include "automation/Variant.h"
+#include "util/Utils.h"
+
+using namespace tav;
+
+namespace {
+
+template <Variant (*Op)(const Variant&, const Variant&)>
+void binaryOp(benchmark::State& state, Variant a, Variant b) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(a);
+        benchmark::DoNotOptimize(b);
+        Variant r = Op(a, b);
+        benchmark::DoNotOptimize(r);
+    }
+}
+
+void cmpOp(benchmark::State& state, Variant a, Variant b) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(a);
+        benchmark::DoNotOptimize(b);
+        benchmark::DoNotOptimize(Cmp(a, b));
+    }
+}
+
+BENCHMARK_CAPTURE(binaryOp<Add>, Add_R8_R8, Variant::R8(1.25), Variant::R8(2.5));
+BENCHMARK_CAPTURE(binaryOp<Add>, Add_I4_I4, Variant::I4(1000), Variant::I4(2000));
+BENCHMARK_CAPTURE(binaryOp<Mul>, Mul_R8_R8, Variant::R8(1.25), Variant::R8(2.5));
+BENCHMARK_CAPTURE(binaryOp<Mul>, Mul_I4_I4, Variant::I4(1000), Variant::I4(2000));
+BENCHMARK_CAPTURE(cmpOp, Cmp_R8_R8, Variant::R8(1.25), Variant::R8(2.5));
+BENCHMARK_CAPTURE(cmpOp, Cmp_I4_I4, Variant::I4(1000), Variant::I4(2000));
+
+void ValuesDiffer_CloseDoubles(benchmark::State& state) {
+    Variant a = Variant::R8(12.5), b = Variant::R8(12.5000001);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(a);
+        benchmark::DoNotOptimize(b);
+        benchmark::DoNotOptimize(Utils::ValuesDiffer(a, b));
+    }
+}
+BENCHMARK(ValuesDiffer_CloseDoubles);
+
+void Copy_String20(benchmark::State& state) {
+    const Variant s("abcdefghijklmnopqrst");
+    for (auto _ : state) {
+        Variant copy(s);
+        benchmark::DoNotOptimize(copy);
+    }
+}
+BENCHMARK(Copy_String20);
+
+void CStr_Double(benchmark::State& state) {
+    const Variant d = Variant::R8(1234.56789);
+    for (auto _ : state) {
+        std::string s = CStr(d);
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(CStr_Double);
+
+void CDbl_NumericString(benchmark::State& state) {
+    const Variant s("1,234.56789");
+    for (auto _ : state) benchmark::DoNotOptimize(CDbl(s));
+}
+BENCHMARK(CDbl_NumericString);
+
+}  // namespace

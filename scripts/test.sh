@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian machine, builds the optimised configuration and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup-debian.sh
+cmake --workflow --preset release
