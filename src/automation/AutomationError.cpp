@@ -23,9 +23,19 @@ std::string_view standardText(int32_t number) {
         case TypeMismatch: return TextTypeMismatch;
         case ObjectNotSet: return TextObjectNotSet;
         case InvalidUseOfNull: return TextInvalidUseOfNull;
+        case ObjectRequired: return TextObjectRequired;
         case ObjectDoesNotSupport: return TextObjectDoesNotSupport;
         case KeyAlreadyExists: return TextKeyAlreadyExists;
         case BadVarType: return TextBadVarType;
+        case FileNotFound: return TextFileNotFound;
+        case PathFileAccess: return TextPathFileAccess;
+        case InvalidFileFormat: return TextInvalidFileFormat;
+        case DataValueNotFound: return TextDataValueNotFound;
+        case CantPersistObject: return TextCantPersistObject;
+        case CantCreateObject: return TextCantCreateObject;
+        case ArgumentNotOptional: return TextArgumentNotOptional;
+        case WrongArgumentCount: return TextWrongArgumentCount;
+        case ElementNotFound: return TextElementNotFound;
         default: return {};
     }
 }

@@ -31,25 +31,29 @@ void civilFromDays(int64_t z, int& y, int& m, int& d) {
 const int64_t kEpoch = daysFromCivil(1899, 12, 30);
 }  // namespace
 
-bool isLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool isLeapYear(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int daysInMonth(int y, int m) {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (m < 1 || m > 12) return 0;
     return m == 2 && isLeapYear(y) ? 29 : days[m - 1];
 }
 
 std::optional<double> serialFromDate(int year, int month, int day, bool rollOver) {
     if (!rollOver) {
-        if (month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month)) return std::nullopt;
+        if (month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month))
+            return std::nullopt;
         return static_cast<double>(daysFromCivil(year, unsigned(month), unsigned(day)) - kEpoch);
     }
-    int64_t y = year + (month - 1) / 12;
-    int64_t m = (month - 1) % 12;
+    int64_t y = year + (int64_t{month} - 1) / 12;
+    int64_t m = (int64_t{month} - 1) % 12;
     if (m < 0) {
         m += 12;
         --y;
     }
-    return static_cast<double>(daysFromCivil(y, unsigned(m + 1), 1) - kEpoch + (day - 1));
+    return static_cast<double>(daysFromCivil(y, unsigned(m + 1), 1) - kEpoch + (int64_t{day} - 1));
 }
 
 std::optional<double> fractionFromTime(int h, int n, int s) {
@@ -61,8 +65,17 @@ double combine(double daySerial, double timeFraction) {
     return daySerial < 0 ? daySerial - timeFraction : daySerial + timeFraction;
 }
 
+std::optional<double> combine(double daySerial, int h, int n, int s) {
+    if (!fractionFromTime(h, n, s)) return std::nullopt;
+    constexpr double HoursPerDay = 24, MinutesPerDay = 1440;
+    const double sign = daySerial < 0 ? -1 : 1;
+    return daySerial + sign * (h / HoursPerDay) + sign * (n / MinutesPerDay) +
+           sign * (s / double{SecondsPerDay});
+}
+
 std::optional<CivilDateTime> toCivil(double serial) {
-    if (!std::isfinite(serial) || serial < MinSerial - 1 || serial >= MaxSerial + 1) return std::nullopt;
+    if (!std::isfinite(serial) || serial < MinSerial - 1 || serial >= MaxSerial + 1)
+        return std::nullopt;
     double dayPart = std::trunc(serial);
     int64_t day = static_cast<int64_t>(dayPart);
     int64_t secs = std::llround(std::fabs(serial - dayPart) * SecondsPerDay);

@@ -23,6 +23,7 @@ constexpr int MaxYear = 9999;
 constexpr int SecondsPerDay = 86400;
 
 bool isLeapYear(int year);
+// Days in `month` of `year`; 0 for a month outside 1..12.
 int daysInMonth(int year, int month);
 // The serial of a calendar day (no range check beyond the arithmetic); months and days out of
 // range roll over as DateSerial does when `rollOver` is set, otherwise they fail.
@@ -31,6 +32,10 @@ std::optional<double> serialFromDate(int year, int month, int day, bool rollOver
 std::optional<double> fractionFromTime(int hour, int minute, int second);
 // Combines a day serial and a time fraction the way OLE does for negative days.
 double combine(double daySerial, double timeFraction);
+// A day serial plus a time of day, the hours, minutes and seconds added one after the other
+// (day + h/24 + m/1440 + s/86400), which is how the platform's serials come out to the last bit;
+// away from zero for negative days. Fails for a time out of range.
+std::optional<double> combine(double daySerial, int hour, int minute, int second);
 // Breaks a serial into its parts, rounding to the nearest second; nullopt outside 100..9999.
 std::optional<CivilDateTime> toCivil(double serial);
 

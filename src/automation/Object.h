@@ -1,9 +1,12 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <utility>
 
 namespace tav {
+
+class ClassDesc;
 
 // Base of every object a Variant can refer to. Reference counting is intrusive and not
 // atomic: objects live in the apartment (thread) that created them, as COM objects do.
@@ -20,8 +23,16 @@ public:
     }
     uint32_t refCount() const noexcept { return refs_; }
 
-    // The class name a VB-style TypeName gives for this object.
-    virtual std::string_view typeName() const { return "Object"; }
+    // The class name a VB-style TypeName gives for this object: the name in its member
+    // table when it has one.
+    virtual std::string_view typeName() const;
+
+    // The member table that call by name and type information read (ClassDesc.h); none for
+    // objects that cannot be called by name. The pointer stays valid while the object lives
+    // and its table does not change; objects whose members are defined at run time also
+    // override sharedClassDesc() so that type information taken from them outlives a change.
+    virtual const ClassDesc* classDesc() const { return nullptr; }
+    virtual std::shared_ptr<const ClassDesc> sharedClassDesc() const;
 
     // Number of objects alive in the process; the library may unload only when it is zero.
     static long liveObjects() noexcept;

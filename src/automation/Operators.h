@@ -24,7 +24,15 @@ Variant Not(const Variant& a);
 
 enum class Comparison { LT, EQ, GT, Null };
 
-// VarCmp: a number is less than any string; strings compare linguistically, case-sensitively.
-Comparison Cmp(const Variant& a, const Variant& b, const Locale& loc = Locale::current());
+// How strings compare: IgnoreCase makes "a" and "A" equal (VB's text comparison).
+enum class CompareFlags : uint8_t { None = 0, IgnoreCase = 1 };
+
+// VarCmp: a number is less than any string; strings compare linguistically (see
+// StringCollation.h), case-sensitively unless the flags say otherwise. The locale names the
+// language of the string order; en-US is the one there is. (Two overloads rather than a default
+// locale argument, so that the common call does not pay for looking the locale up.)
+Comparison Cmp(const Variant& a, const Variant& b, CompareFlags flags = CompareFlags::None);
+Comparison Cmp(const Variant& a, const Variant& b, const Locale& loc,
+               CompareFlags flags = CompareFlags::None);
 
 }  // namespace tav

@@ -1,0 +1,23 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// Numbers to text as the Automation conversions write them: a double rounded to 15 significant
+// digits (a single to 7), trailing zeros dropped, plain decimals while the decimal exponent lies
+// in -5 < e < digits and "1.5E+16" / "1E-05" otherwise; currency as an exact decimal with at
+// most four fraction digits.
+namespace tav::numtext {
+
+// Longest text writeNumber produces (sign, 40 digits, separator, exponent) plus room.
+constexpr size_t NumberTextCapacity = 64;
+constexpr int MaxSignificantDigits = 40;
+
+// Writes `d` rounded to `significantDigits` (clamped to 1..MaxSignificantDigits) into `buf`
+// (NumberTextCapacity bytes); returns the end. Infinities and NaN take the spellings of the
+// classic C runtime ("1.#INF", "-1.#INF", "1.#QNAN", "-1.#IND").
+char* writeNumber(char* buf, double d, int significantDigits, char decimalSeparator);
+
+// Currency (a count of 1/10000 units) as "-123.45"; returns the end. Needs 24 bytes.
+char* writeCurrency(char* buf, int64_t scaled, char decimalSeparator);
+
+}  // namespace tav::numtext

@@ -1,0 +1,140 @@
+// Date formats beyond the conformance vectors: week numbering, twelve-hour clocks, the tokens
+// c and ww, Medium Date, minutes against months, out-of-range serials and other locales.
+#include <gtest/gtest.h>
+
+#include "FormatTestSupport.h"
+
+namespace tav {
+namespace {
+
+using testing::FormatCase;
+using testing::formatted;
+
+constexpr double kJan1st2000 = 36526;  // a Saturday
+constexpr double kSixPm = 0.75;
+constexpr double kOnePm = 13.0 / 24;
+constexpr double kHalfPastSixAndFifteen = (18 * 3600 + 30 * 60 + 15) / 86400.0;
+
+class FormatDate : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatDate, GivesText) {
+    const FormatCase& c = GetParam();
+    EXPECT_EQ(formatted(c.value, c.format), c.expected);
+}
+
+const FormatCase kTokens[] = {
+    {Variant::Date(kJan1st2000), "Medium Date", "01-Jan-00"},
+    {Variant::Date(kJan1st2000 + kSixPm), "c", "1/1/2000 6:00:00 PM"},
+    {Variant::Date(kJan1st2000), "c", "1/1/2000"},
+    {Variant::Date(kSixPm), "c", "6:00:00 PM"},
+    // Long Time always shows the time; ttttt leaves a whole day number blank.
+    {Variant::Date(kJan1st2000), "Long Time", "12:00:00 AM"},
+    {Variant::Date(kJan1st2000), "ttttt", ""},
+    {Variant::Date(kJan1st2000), "tttt", "tttt"},
+    // AM/PM tokens make hours twelve-hour, whatever the hour.
+    {Variant::Date(kJan1st2000), "h AM/PM", "12 AM"},
+    {Variant::Date(kJan1st2000 + kOnePm), "h AM/PM", "1 PM"},
+    {Variant::Date(kJan1st2000 + kOnePm), "hh:nn am/pm", "01:00 pm"},
+    {Variant::Date(kJan1st2000 + kOnePm), "h:nn AMPM", "1:00 PM"},
+    {Variant::Date(kJan1st2000 + kOnePm), "h aM/Pm", "1 Pm"},
+    {Variant::Date(kJan1st2000 + kOnePm), "h a", "13 a"},
+    // m is a minute next to hours or seconds, a month otherwise.
+    {Variant::Date(kJan1st2000 + kHalfPastSixAndFifteen), "yyyy-mm-dd hh:mm:ss",
+     "2000-01-01 18:30:15"},
+    {Variant::Date(kJan1st2000 + kHalfPastSixAndFifteen), "m \"past\" h", "1 past 18"},
+    {Variant::Date(kJan1st2000 + kHalfPastSixAndFifteen), "mm:ss", "30:15"},
+    {Variant::Date(kJan1st2000 + kHalfPastSixAndFifteen), "h m", "18 30"},
+    // Tokens are read without regard to case; runs split into the longest tokens.
+    {Variant::Date(kJan1st2000), "DD/MM/YYYY", "01/01/2000"},
+    {Variant::Date(kJan1st2000), "ddddddd", "Saturday, January 1, 20001"},
+    {Variant::Date(kJan1st2000), "yyy", "001"},
+    {Variant::Date(kJan1st2000), "q\\q", "1q"},
+    // Dates beyond the calendar overflow; strings that are no date stay as they are.
+    {Variant::R8(1e10), "dd/mm/yyyy", "<Err:6>"},
+    {Variant::R8(-1e10), "General Date", "<Err:6>"},
+    {Variant::Date(2958465.999999999), "c", "<Err:6>"},  // rounds into the year 10000
+    // Times round to the second; one that rounds to midnight is no time.
+    {Variant::Date(kJan1st2000 + 1e-6), "General Date", "1/1/2000"},
+    {Variant::Date(-1e-9), "General Date", "12:00:00 AM"},
+    {Variant::Date(kJan1st2000 - 1e-6), "General Date", "1/1/2000"},
+    {Variant("not a date"), "dd/mm/yyyy", "not a date"},
+    {Variant("36526"), "dd/mm/yyyy", "01/01/2000"},
+    {Variant::Null(), "dd;;;\"none\"", "none"},
+    {Variant::Null(), "dd/mm/yyyy", "<Null>"},
+    {Variant(), "General Date", "12:00:00 AM"},
+};
+INSTANTIATE_TEST_SUITE_P(Tokens, FormatDate, ::testing::ValuesIn(kTokens));
+
+struct WeekCase {
+    double serial;
+    int firstDay;
+    int firstWeek;
+    std::string_view expected;  // "w ww"
+};
+
+std::ostream& operator<<(std::ostream& os, const WeekCase& c) {
+    return os << "serial " << c.serial << ", first day " << c.firstDay << ", first week "
+              << c.firstWeek;
+}
+
+class FormatWeeks : public ::testing::TestWithParam<WeekCase> {};
+
+TEST_P(FormatWeeks, CountsWeekdaysAndWeeks) {
+    const WeekCase& c = GetParam();
+    EXPECT_EQ(formatted(Variant::Date(c.serial), "w ww", c.firstDay, c.firstWeek), c.expected);
+}
+
+// 1 January 2000 is a Saturday, 2 January a Sunday, 3 January a Monday.
+const WeekCase kWeeks[] = {
+    {kJan1st2000, 1, 1, "7 1"},
+    {kJan1st2000 + 1, 1, 1, "1 2"},
+    {kJan1st2000, 1, 2, "7 52"},
+    {kJan1st2000 + 1, 1, 2, "1 1"},
+    {kJan1st2000, 1, 3, "7 52"},
+    {kJan1st2000 + 1, 1, 3, "1 1"},
+    {kJan1st2000, 2, 2, "6 52"},
+    {kJan1st2000 + 1, 2, 2, "7 52"},
+    {kJan1st2000 + 2, 2, 2, "1 1"},
+    {kJan1st2000 + 365, 1, 1, "1 54"},  // 31 December 2000
+    {kJan1st2000, 0, 0, "7 1"},         // 0 = the system's settings (Sunday, week of 1 January)
+    {kJan1st2000 + 366 + 364, 2, 2, "1 53"},  // 31 December 2001: DatePart counts on
+};
+INSTANTIATE_TEST_SUITE_P(Weeks, FormatWeeks, ::testing::ValuesIn(kWeeks));
+
+// A locale with other separators, names and pictures: named formats and separators follow the
+// locale of the call, even for a format text compiled before under another locale.
+TEST(FormatDateLocale, NamedFormatsAndSeparatorsFollowTheLocale) {
+    Locale de;
+    de.dateSeparator = '.';
+    de.decimalSeparator = ',';
+    de.thousandsSeparator = '.';
+    de.currencySymbol = "EUR ";
+    de.monthNames[0] = "Januar";
+    de.dayNames[6] = "Samstag";
+    de.amDesignator = "vorm.";
+    de.pmDesignator = "nachm.";
+    de.shortDatePicture = "dd.MM.yyyy";
+    de.longDatePicture = "dddd, d. MMMM yyyy 'um' H 'Uhr'";
+    de.timePicture = "HH:mm:ss";
+    const Variant v = Variant::Date(kJan1st2000 + kSixPm);
+
+    EXPECT_EQ(formatted(v, "Short Date"), "1/1/2000");
+    EXPECT_EQ(formatted(v, "Short Date", 1, 1, de), "01.01.2000");
+    EXPECT_EQ(formatted(v, "Long Date", 1, 1, de), "Samstag, 1. Januar 2000 um 18 Uhr");
+    EXPECT_EQ(formatted(v, "General Date", 1, 1, de), "01.01.2000 18:00:00");
+    EXPECT_EQ(formatted(v, "d/m/yy h AMPM", 1, 1, de), "1.1.00 6 nachm.");
+    EXPECT_EQ(formatted(Variant::R8(1234567.5), "Currency", 1, 1, de), "EUR 1.234.567,50");
+    EXPECT_EQ(formatted(Variant::R8(1234567.5), "Currency"), "$1,234,567.50");
+    EXPECT_EQ(formatted(Variant::R8(-0.5), "Standard", 1, 1, de), "-0,50");
+}
+
+TEST(FormatDateLocale, PicturesQuoteAndAbbreviate) {
+    Locale loc;
+    loc.shortDatePicture = "yy-M-d 'it''s' ddd MMM";
+    loc.timePicture = "h:m:s t";
+    EXPECT_EQ(formatted(Variant::Date(kJan1st2000 + kOnePm), "General Date", 1, 1, loc),
+              "00-1-1 it's Sat Jan 1:0:0 P");
+}
+
+}  // namespace
+}  // namespace tav

@@ -1,0 +1,57 @@
+// Text formats beyond the conformance vectors: left fill, case mapping, characters that take
+// more than one byte, and the Null-or-empty section.
+#include <gtest/gtest.h>
+
+#include "FormatTestSupport.h"
+
+namespace tav {
+namespace {
+
+using testing::FormatCase;
+using testing::formatted;
+
+class FormatText : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatText, GivesText) {
+    const FormatCase& c = GetParam();
+    EXPECT_EQ(formatted(c.value, c.format), c.expected);
+}
+
+const FormatCase kText[] = {
+    // '!' fills from the left: the blanks come last, a long value still shows whole.
+    {Variant("ab"), "!@@@@", "ab  "},
+    {Variant("abcdef"), "!@@@", "abcdef"},
+    {Variant("a"), "!&&&x", "ax"},
+    {Variant("ab"), "@!@@@", "ab  "},
+    // Case mapping covers ASCII and the Latin-1 letters.
+    {Variant("ABC Def"), "<", "abc def"},
+    {Variant("\xC3\xA9t\xC3\xA9 \xC3\xB7"), ">", "\xC3\x89T\xC3\x89 \xC3\xB7"},
+    {Variant("\xC3\x80\xC3\x97"), "<", "\xC3\xA0\xC3\x97"},
+    {Variant("mixed"), "<>", "MIXED"},
+    {Variant("ABC"), "@@@@", " ABC"},  // no case mark: the letters stay as they are
+    // A placeholder takes a character, not a byte.
+    {Variant("\xC3\xA9"), "@@@", "  \xC3\xA9"},
+    {Variant("\xE2\x82\xAC\xC3\xA9x"), "@-@-@", "\xE2\x82\xAC-\xC3\xA9-x"},
+    {Variant("\x80\x80"), "@@@", " \x80\x80"},  // stray continuation bytes count alone
+    // Without placeholders the value follows the text.
+    {Variant("abc"), "\"x\">", "xABC"},
+    // Null and "" take the second section; other types show their own text.
+    {Variant::Null(), "@;\"empty\"", "empty"},
+    {Variant(""), "@;", " "},
+    {Variant(), "@;\"e\"", "e"},
+    {Variant::Bool(true), "@@@@@", " True"},
+    {Variant::Date(36526.5), ">@", "1/1/2000 12:00:00 PM"},
+    {Variant::Currency(-15000), "@@@@@", " -1.5"},
+    {Variant::Error(int32_t(0x800A0007u)), "@", "<Err:13>"},
+};
+INSTANTIATE_TEST_SUITE_P(Text, FormatText, ::testing::ValuesIn(kText));
+
+TEST(FormatTextLong, LongValuesAndManyPlaceholders) {
+    const std::string value(100000, 'x');
+    EXPECT_EQ(formatted(Variant(value), "@"), value);
+    EXPECT_EQ(formatted(Variant(value), ">@@"), std::string(100000, 'X'));
+    EXPECT_EQ(formatted(Variant("ab"), std::string(10000, '@')), std::string(9998, ' ') + "ab");
+}
+
+}  // namespace
+}  // namespace tav
