@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the benchmarks need (only those missing).
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
+# libmuparser-dev: only the expression benchmark compares with it.
+packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev)
 
 missing=()
 for p in "${packages[@]}"; do

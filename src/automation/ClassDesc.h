@@ -102,7 +102,7 @@ public:
     // of the same name or id is a programming error (std::logic_error).
     InterfaceDesc& add(MemberDesc member);
 
-    const MemberDesc* find(std::string_view memberName) const noexcept;  // case-insensitive
+    const MemberDesc* find(std::string_view memberName) const;  // case-insensitive
     const MemberDesc* findById(DispId id) const noexcept;
 
 private:
@@ -113,6 +113,7 @@ private:
     std::string help_;
     Guid iid_;
     std::vector<MemberDesc> members_;
+    std::vector<std::vector<uint64_t>> folded_;  // names folded to lower case, as zero-padded words
     // Open-addressed name index: (folded hash, member index + 1), 0 = free slot.
     std::vector<std::pair<uint32_t, uint32_t>> slots_;
     DispId nextId_ = 1;

@@ -75,16 +75,11 @@ Variant* coerce(const TypeDesc& t, bool byRef, Variant& in, Slot& slot) {
 
 [[noreturn]] void memberNotFound() { throwError(err::ObjectDoesNotSupport); }
 
-}  // namespace
-
-Variant invokeMember(Object& obj, const MemberDesc& m, InvokeKind kind, std::span<Variant> args) {
-    const Thunk thunk = m.thunk(kind);
-    if (!thunk) memberNotFound();
+// Everything but the common case of invokeMember(), kept out of line so that the common case
+// stays a short function.
+[[gnu::noinline]] Variant invokeWithArguments(Object& obj, const MemberDesc& m, Thunk thunk, InvokeKind kind,
+                                              std::span<Variant> args) {
     const size_t nParams = m.params.size();
-    // The common case: a property get or method without parameters.
-    if (nParams == 0 && args.empty() && (kind == InvokeKind::PropertyGet || kind == InvokeKind::Method))
-        return thunk(obj, CallArgs{m.id, m.data, {}, {}});
-
     const bool assigns = kind == InvokeKind::PropertyLet || kind == InvokeKind::PropertySet;
     if (assigns && args.empty()) throwError(err::WrongArgumentCount);
     const size_t nArgs = assigns ? args.size() - 1 : args.size();
@@ -122,6 +117,17 @@ Variant invokeMember(Object& obj, const MemberDesc& m, InvokeKind kind, std::spa
         if (slot.writeBack) *slot.arg = std::move(slot.temp);
     }
     return result;
+}
+
+}  // namespace
+
+Variant invokeMember(Object& obj, const MemberDesc& m, InvokeKind kind, std::span<Variant> args) {
+    const Thunk thunk = m.thunk(kind);
+    if (!thunk) memberNotFound();
+    // The common case: a property get or method without parameters.
+    if (args.empty() && m.params.empty() && (kind == InvokeKind::PropertyGet || kind == InvokeKind::Method))
+        return thunk(obj, CallArgs{m.id, m.data, {}, {}});
+    return invokeWithArguments(obj, m, thunk, kind, args);
 }
 
 Variant invoke(Object& obj, std::string_view name, InvokeKind kind, std::span<Variant> args) {

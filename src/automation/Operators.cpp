@@ -193,6 +193,10 @@ Variant Div(const Variant& a, const Variant& b) {
 // (error 5, as VB raises it), zero to a negative power is a division by zero, and a result too
 // large for a Double is an overflow.
 Variant Pow(const Variant& a, const Variant& b) {
+    if (a.type() == VarType::R8 && b.type() == VarType::R8) {
+        const double r = std::pow(a.r8(), b.r8());
+        if (std::isfinite(r)) return Variant::R8(r);
+    }
     if (operand::propagatesNull(a, b)) return Variant::Null();
     const Number x = operand::toNumber(a), y = operand::toNumber(b);
     const double r = std::pow(x.real, y.real);

@@ -285,12 +285,15 @@ int64_t parseCurrency(std::string_view body, std::string_view whole) {
     return static_cast<int64_t>(v);
 }
 
-Variant parseArray(std::string_view& t);
+// Arrays nest at most this deep, so that no text can exhaust the stack.
+constexpr int kMaxArrayNesting = 64;
 
-Variant parseScalarOrArray(std::string_view& t) {
+Variant parseArray(std::string_view& t, int depth);
+
+Variant parseScalarOrArray(std::string_view& t, int depth = 0) {
     skipBlanks(t);
     if (t.empty()) malformed("expected a value", t);
-    if (t.front() == '[') return parseArray(t);
+    if (t.front() == '[') return parseArray(t, depth + 1);
     const std::string_view whole = t;
     const size_t colon = t.find(':');
     const std::string_view head = t.substr(0, std::min(colon, t.size()));
@@ -342,17 +345,30 @@ Variant parseScalarOrArray(std::string_view& t) {
     malformed("unknown literal type", whole);
 }
 
-Variant parseArray(std::string_view& t) {
+Variant parseArray(std::string_view& t, int depth) {
     const std::string_view whole = t;
+    if (depth > kMaxArrayNesting) malformed("arrays nested too deeply", whole.substr(0, 1));
     t.remove_prefix(1);  // '['
     skipBlanks(t);
+    // "[L: a, b]" starts the (first) dimension at L.
+    int32_t lower = 0;
+    {
+        size_t n = (!t.empty() && t.front() == '-') ? 1 : 0;
+        const size_t digitsStart = n;
+        while (n < t.size() && t[n] >= '0' && t[n] <= '9') ++n;
+        if (n > digitsStart && n < t.size() && t[n] == ':') {
+            lower = parseInt<int32_t>(t.substr(0, n), whole);
+            t.remove_prefix(n + 1);
+            skipBlanks(t);
+        }
+    }
     std::vector<Variant> items;
     if (!t.empty() && t.front() == ']') {
         t.remove_prefix(1);
-        return Variant(SafeArray::vector({}));
+        return Variant(SafeArray::vector({}, lower));
     }
     while (true) {
-        items.push_back(parseScalarOrArray(t));
+        items.push_back(parseScalarOrArray(t, depth));
         skipBlanks(t);
         if (t.empty()) malformed("unterminated array", whole);
         if (t.front() == ',') {
@@ -369,13 +385,14 @@ Variant parseArray(std::string_view& t) {
     const bool nested = std::all_of(items.begin(), items.end(), [](const Variant& v) {
         return v.isArray() && v.array().allocated() && v.array().dims() == 1 && v.array().lbound() == 0;
     });
-    if (!nested) return Variant(SafeArray::vector(std::move(items)));
+    if (!nested) return Variant(SafeArray::vector(std::move(items), lower));
     const int32_t cols = items[0].array().bounds()[0].count;
     for (const auto& row : items)
         if (row.array().bounds()[0].count != cols) malformed("rows of different lengths", whole);
-    SafeArray a({{0, static_cast<int32_t>(items.size())}, {0, cols}});
-    for (int32_t r = 0; r < static_cast<int32_t>(items.size()); ++r)
-        for (int32_t c = 0; c < cols; ++c) a.at({r, c}) = items[r].array().at({c});
+    const int32_t rows = static_cast<int32_t>(items.size());
+    SafeArray a({{lower, rows}, {0, cols}});
+    for (int32_t r = 0; r < rows; ++r)
+        for (int32_t c = 0; c < cols; ++c) a.at({lower + r, c}) = items[r].array().at({c});
     return Variant(std::move(a));
 }
 

@@ -1,5 +1,6 @@
 #include "util/Utils.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -50,6 +51,14 @@ bool ArrayHasContent(const Variant& a) {
 }
 
 Variant CNum(Variant v) {
+    // The common case, a Double: whole and within the Long range (NaN is neither) is a Long.
+    if (v.type() == VarType::R8) {
+        const double d = v.r8();
+        if (d >= std::numeric_limits<int32_t>::min() && d <= std::numeric_limits<int32_t>::max() &&
+            static_cast<double>(static_cast<int32_t>(d)) == d)
+            return Variant::I4(static_cast<int32_t>(d));
+        return v;
+    }
     if (!IsNumeric(v)) return v;
     try {
         const double d = CDbl(v);
@@ -80,6 +89,11 @@ void ReverseArray(Variant& a) {
         CopyVariant(arr.at({lower + i}), arr.at({upper - i}));
         CopyVariant(arr.at({upper - i}), tmp);
     }
+}
+
+void ReverseArray(std::span<Variant> elements) {
+    if (elements.size() > static_cast<size_t>(INT16_MAX)) throwOverflow();
+    std::reverse(elements.begin(), elements.end());
 }
 
 int32_t FloorLong(double d) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <span>
 
 #include "automation/Variant.h"
 
@@ -32,6 +33,8 @@ void CopyVariant(Variant& dest, const Variant& src);
 // Reverses a one-dimensional array in place. Its indexes are 16-bit: more than 32767 elements
 // is error 6.
 void ReverseArray(Variant& a);
+// The same for elements held outside a Variant (arguments gathered for a call by name).
+void ReverseArray(std::span<Variant> elements);
 
 // Rounds towards minus infinity (2.5 -> 2, -2.5 -> -3); error 6 beyond the 32-bit range.
 int32_t FloorLong(double d);

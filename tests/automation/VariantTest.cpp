@@ -89,3 +89,17 @@ TEST(SafeArray, RedimPreserveKeepsLeadingElements) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TypedLiteralArrays, PrintedArraysReadBackWithTheirBounds) {
+    for (const char* text : {"[1: I4:1, I4:2]", "[-3: Str:\"a\"]", "[1: [I2:1, I2:2], [I2:3, I2:4]]",
+                             "[[Empty, Null]]", "[]", "Unallocated", "[5: ]"}) {
+        const std::string once = literal::print(literal::parse(text));
+        EXPECT_EQ(literal::print(literal::parse(once)), once) << text;
+    }
+    EXPECT_EQ(literal::parse("[2: I4:7]").array().lbound(), 2);
+    EXPECT_EQ(literal::parse("[1: [I4:1], [I4:2]]").array().ubound(1), 2);
+}
+
+}  // namespace

@@ -19,5 +19,19 @@ int runVectors(const std::vector<std::string>& args, std::istream& in, std::ostr
                std::ostream& err);
 int runCalc(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
             std::ostream& err);
+int runTypelib(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+               std::ostream& err);
+int runClasses(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+               std::ostream& err);
+int runRegister(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                std::ostream& err);
+int runUnregister(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                  std::ostream& err);
+int runEval(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+            std::ostream& err);
+int runScript(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+              std::ostream& err);
+int runForm(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+            std::ostream& err);
 
 }  // namespace tav::cli

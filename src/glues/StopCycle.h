@@ -1,0 +1,13 @@
+#pragma once
+#include "automation/AutomationError.h"
+#include "automation/ErrorNumbers.h"
+
+namespace tav {
+
+// Ends the current display or storage cycle quietly: the framework recognises the number and
+// reports nothing, so the error carries neither source nor description.
+[[noreturn]] inline void throwStopCycle() {
+    throw AutomationError(err::StopCycle, {}, {});
+}
+
+}  // namespace tav

@@ -1,0 +1,57 @@
+#pragma once
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "automation/PropertyBagText.h"
+#include "automation/Variant.h"
+
+namespace tav {
+
+// A form file: the objects, parts (with their saved property bags), controls, host commands,
+// sources and bindings of a form, and the edits a user makes on it, one line each:
+//
+//   object sample Host.AutoObject           an object, made by program id; indented under it:
+//       class Sample                          its class name
+//       enum Shade sh_Light=0 sh_Dark=5       an enumeration
+//       property Length R8 R8:2.5             a property: name, type, initial value
+//       predefined Unit Str:"mm" Str:"Millimetres" Str:"mm"   display string, text/value pairs
+//       job-property Owner Str:"ann"          a key of a job's Properties
+//   part scale SCTAVParts.GluPart_ScaleProp a part; indented under it, its bag:
+//       ScaleByCoef = R8:1000
+//   control lengthText TextBox              TextBox, CheckBox, OptionButton, Button, ComboBox
+//   command Apply ok                        a host command: ok, or fail:NUMBER:TEXT
+//   source src sample                       the source part's source object
+//   bind length src Length lengthText scale   NAME PART PROPERTY(|PROPERTY...) CONTROL GLUE...
+//   edit lengthText Str:"3000"              the user puts a value into a control
+//   change sample.Length R8:4               the program changes a property of an object
+//
+// Blank lines and lines starting with "#" are skipped; values are typed literals.
+struct FormFile {
+    struct Line {
+        int number = 0;
+        std::string keyword;
+        std::vector<std::string> words;
+        std::vector<Variant> values;
+        std::string text;             // a command's behaviour
+        std::vector<Line> members;    // the lines under an object
+        bagtext::Entries bag;         // the bag under a part
+    };
+
+    std::string path;
+    std::vector<Line> setup;  // in file order: everything but the edits
+    std::vector<Line> edits;  // edit and change lines, in file order
+
+    // Reads a form; a line that cannot be read throws FormSyntaxError ("PATH:N: why").
+    static FormFile parse(std::string_view text, std::string path);
+    // An edit given on the command line: CONTROL=VALUE or OBJECT.PROPERTY=VALUE.
+    static Line parseEdit(std::string_view arg);
+};
+
+class FormSyntaxError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+}  // namespace tav

@@ -1,0 +1,282 @@
+#include "host/forms/FormRunner.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <sstream>
+
+#include "automation/AutomationError.h"
+#include "automation/Invoke.h"
+#include "automation/PropertyBag.h"
+#include "automation/TypedLiteral.h"
+#include "contracts/Persistable.h"
+#include "host/controls/Control.h"
+#include "host/forms/FormText.h"
+#include "host/framework/ErrorLine.h"
+#include "host/framework/HostClasses.h"
+#include "registry/LibraryClasses.h"
+
+namespace tav {
+
+namespace T = FormText;
+using Line = FormFile::Line;
+
+namespace {
+
+constexpr std::string_view kErrPrefix = "tavparts run: ";
+constexpr std::string_view kCannotRead = "cannot read ";
+// The members of the host's sample objects that object lines call.
+constexpr std::string_view kClassName = "ClassName";
+constexpr std::string_view kDefineProperty = "DefineProperty";
+constexpr std::string_view kDefineEnum = "DefineEnum";
+constexpr std::string_view kDefinePredefined = "DefinePredefined";
+constexpr std::string_view kDefineJobProperty = "DefineJobProperty";
+
+// A failure on an indented line, which names that line rather than its block's.
+struct MemberFailure {
+    int line;
+    std::string message;
+};
+
+std::string titleOf(const Line& edit) {
+    return edit.keyword + " " + edit.words.front() + " " + literal::print(edit.values.front());
+}
+
+}  // namespace
+
+const FormRunner::KeywordHandler FormRunner::kHandlers[] = {
+    {T::Object, &FormRunner::addObject},   {T::Part, &FormRunner::addPart},       {T::Control, &FormRunner::addControl},
+    {T::Command, &FormRunner::addCommand}, {T::Source, &FormRunner::setSource},   {T::Bind, &FormRunner::addBinding},
+    {T::Edit, &FormRunner::edit},          {T::Change, &FormRunner::change},
+};
+
+FormRunner::FormRunner(std::ostream& out) : out_(out) { hostclasses::ensureRegistered(); }
+
+void FormRunner::name(std::string name, std::string_view keyword, Ref<Object> object) {
+    if (named(name)) throw FormLoadError(std::string(T::NameTaken) + name);
+    named_.push_back(Named{std::move(name), std::string(keyword), std::move(object)});
+}
+
+Ref<Object> FormRunner::named(std::string_view name) const {
+    for (const Named& n : named_)
+        if (n.name == name) return n.object;
+    return {};
+}
+
+Object& FormRunner::find(std::string_view name, std::string_view keyword) const {
+    for (const Named& n : named_)
+        if (n.name == name && n.keyword == keyword) return *n.object;
+    throw FormLoadError(std::string(T::UnknownName) + std::string(keyword) + " " + std::string(name));
+}
+
+void FormRunner::load(const FormFile& file) {
+    path_ = file.path;
+    for (const Line& line : file.setup) {
+        try {
+            for (const KeywordHandler& h : kHandlers)
+                if (h.keyword == line.keyword) (this->*h.handle)(line);
+        } catch (const AutomationError& e) {
+            throw FormLoadError(path_ + ":" + std::to_string(line.number) + ": " + errorLine(e));
+        } catch (const FormLoadError& e) {
+            throw FormLoadError(path_ + ":" + std::to_string(line.number) + ": " + e.what());
+        } catch (const MemberFailure& e) {
+            throw FormLoadError(path_ + ":" + std::to_string(e.line) + ": " + e.message);
+        }
+    }
+}
+
+void FormRunner::defineMember(Object& object, const Line& line) {
+    std::vector<Variant> args;
+    std::string_view member;
+    if (line.keyword == T::Class) {
+        args.emplace_back(line.words[0]);
+        invoke(object, kClassName, InvokeKind::PropertyLet, args);
+        return;
+    }
+    if (line.keyword == T::Property) {
+        member = kDefineProperty;
+        args = {Variant(line.words[0]), Variant(line.words[1]), line.values.empty() ? missingArg() : line.values[0]};
+    } else if (line.keyword == T::Enum) {
+        member = kDefineEnum;
+        args.emplace_back(line.words[0]);
+        for (size_t i = 1; i < line.words.size(); ++i) {
+            const std::string& item = line.words[i];
+            const size_t eq = item.find(T::Assign);
+            args.emplace_back(item.substr(0, eq));
+            args.push_back(Variant::I4(std::stoi(item.substr(eq + 1))));
+        }
+    } else {
+        member = line.keyword == T::Predefined ? kDefinePredefined : kDefineJobProperty;
+        args.emplace_back(line.words[0]);
+        args.insert(args.end(), line.values.begin(), line.values.end());
+    }
+    invoke(object, member, InvokeKind::Method, args);
+}
+
+void FormRunner::addObject(const Line& line) {
+    Ref<Object> object = createObject(line.words[1]);
+    for (const Line& member : line.members) {
+        try {
+            defineMember(*object, member);
+        } catch (const AutomationError& e) {
+            throw MemberFailure{member.number, errorLine(e)};
+        }
+    }
+    name(line.words[0], T::Object, std::move(object));
+}
+
+void FormRunner::addPart(const Line& line) {
+    Ref<Object> part = createObject(line.words[1]);
+    Ref<PropertyBag> bag = makeRef<PropertyBag>();
+    for (const auto& [key, value] : line.bag) bag->write(key, value);
+    // A form file is a saved form: its parts are loaded from their bags.
+    query<Persistable>(part.get())->ReadProperties(bag);
+    name(line.words[0], T::Part, std::move(part));
+}
+
+void FormRunner::addControl(const Line& line) {
+    Ref<Object> control = createObject(std::string(T::ControlProgIdPrefix) + line.words[1]);
+    query<Control>(control.get());
+    form_->finder()->addNamed(line.words[0], control);
+    name(line.words[0], T::Control, std::move(control));
+}
+
+void FormRunner::addCommand(const Line& line) {
+    form_->AddCommand(line.words[0], line.text);
+    commands_.push_back(line.words[0]);
+}
+
+void FormRunner::setSource(const Line& line) {
+    form_->setSource(Ref<Object>(&find(line.words[0], T::Part)), Ref<Object>(&find(line.words[1], T::Object)));
+    objectOfPart_[line.words[0]] = line.words[1];
+}
+
+void FormRunner::addBinding(const Line& line) {
+    std::vector<Ref<Object>> glues;
+    for (size_t i = 4; i < line.words.size(); ++i) glues.emplace_back(&find(line.words[i], T::Part));
+    form_->addBinding(line.words[0], Ref<Object>(&find(line.words[1], T::Part)), line.words[2],
+                      Ref<Object>(&find(line.words[3], T::Control)), glues);
+}
+
+void FormRunner::edit(const Line& line) {
+    Object& control = find(line.words[0], T::Control);
+    query<Control>(&control)->Show(line.values[0]);
+    // The user's value goes to the sources of every binding on the control.
+    for (const Ref<Binding>& b : form_->bindings())
+        if (b->control().get() == &control) form_->store(*b);
+}
+
+void FormRunner::change(const Line& line) {
+    const std::string& target = line.words[0];
+    const size_t dot = target.find(T::MemberDot);
+    if (dot == std::string::npos) throw FormLoadError(std::string(T::BadEdit) + target);
+    Object& object = find(target.substr(0, dot), T::Object);
+    Variant args[] = {line.values[0]};
+    invoke(object, target.substr(dot + 1), args[0].isObject() ? InvokeKind::PropertySet : InvokeKind::PropertyLet,
+           args);
+}
+
+std::vector<FormRunner::Row> FormRunner::rows() {
+    std::vector<Row> out;
+    for (const Named& n : named_)
+        if (n.keyword == T::Control)
+            out.push_back({std::string(T::RowControl), n.name, literal::print(query<Control>(n.object.get())->CurrentValue())});
+    for (const Ref<Binding>& b : form_->bindings()) {
+        std::string owner;
+        for (const Named& n : named_)
+            if (n.object.get() == b->SourcePart().object()) owner = n.name;
+        if (const auto it = objectOfPart_.find(owner); it != objectOfPart_.end()) owner = it->second;
+        for (const std::string& p : b->properties()) {
+            const std::string label = owner + T::MemberDot + p;
+            if (std::any_of(out.begin(), out.end(), [&](const Row& r) { return r.name == label; })) continue;
+            std::string value;
+            try {
+                value = literal::print(b->SourcePart()->Value(p));
+            } catch (const AutomationError& e) {
+                value = errorLine(e);
+            }
+            out.push_back({std::string(T::RowSource), label, std::move(value)});
+        }
+    }
+    for (const std::string& c : commands_) {
+        const int32_t runs = form_->CommandRuns(c);
+        out.push_back({std::string(T::RowCommand), c,
+                       std::string(T::Ran) + std::to_string(runs) + std::string(runs == 1 ? T::Time : T::Times)});
+    }
+    return out;
+}
+
+void FormRunner::printStep(const std::string& title, std::vector<std::string> extraFailures) {
+    out_ << title << '\n';
+    const std::vector<Row> step = rows();
+    size_t width = 0;
+    for (const Row& r : step) width = std::max(width, r.kind.size() + 1 + r.name.size());
+    for (const Row& r : step) {
+        const std::string key = r.kind + " " + r.name;
+        const auto before = previous_.find(key);
+        const bool changed = before != previous_.end() && before->second != r.value;
+        out_ << T::Indent << (changed ? T::Changed : T::Unchanged) << key << std::string(width - key.size(), ' ')
+             << T::Equals << r.value << '\n';
+        previous_[key] = r.value;
+    }
+    for (const CycleFailure& f : form_->takeFailures())
+        extraFailures.push_back(f.binding + " " + std::string(cycleName(f.cycle)) + " " +
+                                errorLine(f.number, f.source, f.description));
+    for (const std::string& f : extraFailures) out_ << T::Indent << T::RowFailure << ' ' << f << '\n';
+}
+
+void FormRunner::start() {
+    for (const Ref<Binding>& b : form_->bindings()) form_->display(*b);
+    printStep(std::string(T::StepLoad) + path_, {});
+}
+
+void FormRunner::apply(const Line& edit) {
+    std::vector<std::string> failures;
+    try {
+        for (const KeywordHandler& h : kHandlers)
+            if (h.keyword == edit.keyword) (this->*h.handle)(edit);
+    } catch (const AutomationError& e) {
+        failures.push_back(edit.keyword + " " + errorLine(e));
+    }
+    printStep(titleOf(edit), std::move(failures));
+}
+
+int FormRunner::runFile(const std::string& path, const std::vector<std::string>& edits, std::ostream& out,
+                        std::ostream& err) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        err << kErrPrefix << kCannotRead << path << '\n';
+        return ExitUnreadable;
+    }
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    FormFile file;
+    try {
+        file = FormFile::parse(text, path);
+        if (!edits.empty()) {
+            file.edits.clear();
+            for (const std::string& e : edits) file.edits.push_back(FormFile::parseEdit(e));
+        }
+    } catch (const FormSyntaxError& e) {
+        err << kErrPrefix << e.what() << '\n';
+        return ExitUnreadable;
+    }
+    FormRunner runner(out);
+    try {
+        runner.load(file);
+        runner.start();
+        for (const Line& e : file.edits) {
+            try {
+                runner.apply(e);
+            } catch (const FormLoadError& x) {
+                throw FormLoadError((e.number ? path + ":" + std::to_string(e.number) + ": " : titleOf(e) + ": ") + x.what());
+            }
+        }
+    } catch (const FormLoadError& e) {
+        err << kErrPrefix << e.what() << '\n';
+        return ExitLoadFailed;
+    }
+    return ExitOk;
+}
+
+}  // namespace tav

@@ -1,0 +1,86 @@
+#pragma once
+#include <iosfwd>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "automation/Object.h"
+#include "host/forms/FormFile.h"
+#include "host/framework/Form.h"
+
+namespace tav {
+
+// Runs a form file (tavparts run): builds the form line by line, displays every binding, then
+// applies the edits one by one, printing after each step what every control shows, the source
+// values the bindings read, the host commands' run counts, and the failures of the step.
+class FormRunner {
+public:
+    static constexpr int ExitOk = 0;
+    static constexpr int ExitLoadFailed = 1;
+    static constexpr int ExitUnreadable = 2;
+
+    explicit FormRunner(std::ostream& out);
+
+    // Builds the form; a line that fails throws FormLoadError ("PATH:N: Err:...").
+    void load(const FormFile& file);
+    // Displays every binding and prints the first step.
+    void start();
+    // One edit (a user's value in a control, or a program's change of a property), then its step.
+    void apply(const FormFile::Line& edit);
+
+    Form& form() const { return *form_; }
+    // The object, part or control of that name (Nothing when there is none).
+    Ref<Object> named(std::string_view name) const;
+
+    // Reads, loads and runs a form file; edits given here replace the file's.
+    static int runFile(const std::string& path, const std::vector<std::string>& edits, std::ostream& out,
+                       std::ostream& err);
+
+private:
+    struct Named {
+        std::string name;
+        std::string keyword;  // object, part or control
+        Ref<Object> object;
+    };
+    struct Row {
+        std::string kind, name, value;
+    };
+    using Handler = void (FormRunner::*)(const FormFile::Line&);
+    struct KeywordHandler {
+        std::string_view keyword;
+        Handler handle;
+    };
+    static const KeywordHandler kHandlers[];
+
+    void addObject(const FormFile::Line& line);
+    void addPart(const FormFile::Line& line);
+    void addControl(const FormFile::Line& line);
+    void addCommand(const FormFile::Line& line);
+    void setSource(const FormFile::Line& line);
+    void addBinding(const FormFile::Line& line);
+    void edit(const FormFile::Line& line);
+    void change(const FormFile::Line& line);
+    void defineMember(Object& object, const FormFile::Line& line);
+
+    void name(std::string name, std::string_view keyword, Ref<Object> object);
+    Object& find(std::string_view name, std::string_view keyword) const;
+    std::vector<Row> rows();
+    void printStep(const std::string& title, std::vector<std::string> extraFailures);
+
+    std::ostream& out_;
+    Ref<Form> form_ = makeRef<Form>();
+    std::string path_;
+    std::vector<Named> named_;
+    std::map<std::string, std::string> objectOfPart_;  // part name -> the name of its source object
+    std::vector<std::string> commands_;
+    std::map<std::string, std::string> previous_;  // row key -> value at the last step
+};
+
+class FormLoadError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+}  // namespace tav

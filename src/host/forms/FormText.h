@@ -1,0 +1,58 @@
+#pragma once
+#include <string_view>
+
+// The words and messages of form files (tavparts run).
+namespace tav::FormText {
+
+// Top-level lines.
+inline constexpr std::string_view Object = "object";
+inline constexpr std::string_view Part = "part";
+inline constexpr std::string_view Control = "control";
+inline constexpr std::string_view Command = "command";
+inline constexpr std::string_view Source = "source";
+inline constexpr std::string_view Bind = "bind";
+inline constexpr std::string_view Edit = "edit";
+inline constexpr std::string_view Change = "change";
+// Indented lines under an object.
+inline constexpr std::string_view Class = "class";
+inline constexpr std::string_view Property = "property";
+inline constexpr std::string_view Enum = "enum";
+inline constexpr std::string_view Predefined = "predefined";
+inline constexpr std::string_view JobProperty = "job-property";
+
+inline constexpr char Comment = '#';
+inline constexpr char Assign = '=';
+inline constexpr char MemberDot = '.';
+// Controls are named by kind; their program id is "Host." + kind.
+inline constexpr std::string_view ControlProgIdPrefix = "Host.";
+
+// Why a form cannot be read.
+inline constexpr std::string_view UnknownKeyword = "unknown line: ";
+inline constexpr std::string_view ExpectedWords = "expected: ";
+inline constexpr std::string_view NotInBlock = "an indented line belongs under an object or a part";
+inline constexpr std::string_view NotUnder = " does not belong under ";
+inline constexpr std::string_view AnObject = "an object";
+inline constexpr std::string_view TopLevel = "the top level";
+inline constexpr std::string_view BadEnumItem = "expected ITEM=INTEGER: ";
+inline constexpr std::string_view BadEdit = "expected CONTROL=VALUE or OBJECT.PROPERTY=VALUE: ";
+inline constexpr std::string_view ExpectedText = "expected a Str: literal";
+inline constexpr std::string_view UnknownName = "no such name: ";
+inline constexpr std::string_view NameTaken = "name used twice: ";
+inline constexpr std::string_view MalformedValue = "malformed value ";
+inline constexpr std::string_view PairedValues = "expected DISPLAY then TEXT VALUE pairs";
+
+// The printed steps.
+inline constexpr std::string_view StepLoad = "load ";
+inline constexpr std::string_view RowControl = "control";
+inline constexpr std::string_view RowSource = "source";
+inline constexpr std::string_view RowCommand = "command";
+inline constexpr std::string_view RowFailure = "failed";
+inline constexpr std::string_view Changed = "* ";
+inline constexpr std::string_view Unchanged = "  ";
+inline constexpr std::string_view Equals = " = ";
+inline constexpr std::string_view Indent = "  ";
+inline constexpr std::string_view Ran = "ran ";
+inline constexpr std::string_view Time = " time";
+inline constexpr std::string_view Times = " times";
+
+}  // namespace tav::FormText

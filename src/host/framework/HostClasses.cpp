@@ -1,0 +1,51 @@
+#include "host/framework/HostClasses.h"
+
+#include "automation/ClassRegistry.h"
+#include "automation/PropertyBag.h"
+#include "host/controls/CheckBox.h"
+#include "host/controls/ComboBox.h"
+#include "host/controls/CommandButton.h"
+#include "host/controls/OptionButton.h"
+#include "host/controls/TextBox.h"
+#include "host/framework/BindingNotifier.h"
+#include "host/framework/Form.h"
+#include "host/objects/AutoObject.h"
+#include "host/objects/Job.h"
+#include "host/objects/NotifyingObject.h"
+#include "host/objects/PredefinedObject.h"
+#include "registry/LibraryClasses.h"
+
+namespace tav::hostclasses {
+
+namespace {
+
+template <class C>
+ClassEntry entry() {
+    const ClassDesc& desc = C::table();
+    ClassEntry e;
+    e.name = desc.name();
+    e.progId = std::string(kProgIdPrefix) + desc.name();
+    e.create = [] { return Ref<Object>(makeRef<C>()); };
+    e.describe = &C::table;
+    return e;
+}
+
+}  // namespace
+
+void registerIn(ClassRegistry& registry) {
+    for (ClassEntry e : {entry<PropertyBag>(), entry<AutoObject>(), entry<NotifyingObject>(),
+                         entry<PredefinedObject>(), entry<Job>(), entry<BindingNotifier>(), entry<TextBox>(),
+                         entry<CheckBox>(), entry<OptionButton>(), entry<CommandButton>(), entry<ComboBox>(),
+                         entry<Form>()})
+        registry.add(std::move(e));
+}
+
+void ensureRegistered() {
+    static const bool done = [] {
+        registerIn(classRegistry());
+        return true;
+    }();
+    (void)done;
+}
+
+}  // namespace tav::hostclasses

@@ -1,0 +1,37 @@
+#pragma once
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "automation/Variant.h"
+
+namespace tav {
+
+// A value as a script line writes it: a typed literal (Nothing, Unallocated and arrays
+// included), Missing, or a script variable: @name (its object), $name (a copy of its value),
+// &name (the variable itself, by reference).
+struct ScriptValue {
+    enum class Kind : uint8_t { Literal, Missing, ObjectVar, CopyVar, RefVar };
+    Kind kind = Kind::Literal;
+    Variant literal;
+    std::string variable;
+};
+
+// Why a script line cannot be read.
+class ScriptSyntaxError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+namespace scriptvalue {
+
+// Whether a word is a variable name: a letter or "_" and then letters, digits and "_".
+bool isName(std::string_view word);
+// A word as an error message quotes it: long words are cut short.
+std::string excerpt(std::string_view word);
+// Reads one value at the front of `text` (after any blanks) and advances past it; it must end
+// at a blank or the end of the text. Throws ScriptSyntaxError.
+ScriptValue parse(std::string_view& text);
+
+}  // namespace scriptvalue
+}  // namespace tav

@@ -1,0 +1,149 @@
+// libTAVParts.so loaded by path, as a host loads an in-process server: class objects,
+// DllCanUnloadNow following live objects and locks, self-registration in the file registry,
+// and creation by program id through that registration.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include "automation/AutomationError.h"
+#include "automation/ClassRegistry.h"
+#include "automation/ErrorNumbers.h"
+#include "automation/FileRegistry.h"
+#include "automation/InprocServer.h"
+#include "automation/Interfaces.h"
+#include "automation/TLIApplication.h"
+#include "contracts/Persistable.h"
+#include "contracts/iTAVGluePart.h"
+#include "contracts/iTAVSourcePart.h"
+#include "contracts/RegisteredClasses.h"
+#include "registry/PartFactories.h"
+#include "registry/ServerModule.h"
+#include "registry/ServerRegistration.h"
+
+namespace tav {
+namespace {
+
+// Points the file registry at a file of this test's own.
+class ServerModule : public ::testing::Test {
+protected:
+    void SetUp() override {
+        path_ = (std::filesystem::temp_directory_path() /
+                 ("tav-server-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name()))
+                    .string();
+        ::setenv(std::string(FileRegistry::kPathVariable).c_str(), path_.c_str(), 1);
+    }
+    void TearDown() override {
+        std::remove(path_.c_str());
+        ::unsetenv(std::string(FileRegistry::kPathVariable).c_str());
+    }
+    std::string path_;
+};
+
+std::string createError(auto&& f) {
+    try {
+        f();
+    } catch (const AutomationError& e) {
+        return std::to_string(e.number()) + " " + e.description();
+    }
+    return "created";
+}
+
+const library::RegisteredClass& cls(std::string_view name) { return *library::findClass(name); }
+
+bool hasInterface(const library::RegisteredClass& c, library::Fw fw) {
+    return std::find(c.interfaces.begin(), c.interfaces.end(), fw) != c.interfaces.end();
+}
+
+TEST_F(ServerModule, CanUnloadFollowsClassObjectsObjectsAndLocks) {
+    InprocServer& server = InprocServer::load(TAV_PARTS_SO);
+    EXPECT_TRUE(server.canUnloadNow());
+    {
+        Ref<ClassFactory> factory = server.classObject(cls("GluPart_ScaleProp").clsid);
+        EXPECT_FALSE(server.canUnloadNow());  // the class object is alive
+        factory->lockServer(true);
+    }
+    EXPECT_FALSE(server.canUnloadNow());  // locked
+    server.classObject(cls("GluPart_ScaleProp").clsid)->lockServer(false);
+    EXPECT_TRUE(server.canUnloadNow());
+
+    // Every creatable class that is built is made by the module and keeps it loaded while it
+    // lives; the others are refused by the module with its own clear message.
+    for (const auto& c : library::classes()) {
+        if (!c.creatable) {
+            EXPECT_EQ(createError([&] { server.classObject(c.clsid); }).substr(0, 4), "429 ");
+            continue;
+        }
+        Ref<ClassFactory> factory = server.classObject(c.clsid);
+        if (findPartFactory(c.name)) {
+            Ref<Object> obj = factory->createInstance();
+            factory = nullptr;
+            EXPECT_EQ(obj->typeName(), c.name);
+            EXPECT_FALSE(server.canUnloadNow());
+            // The module's objects answer the host's interface queries and calls by name.
+            EXPECT_EQ(tryQuery<iTAVGluePart>(obj.get()) != nullptr, hasInterface(c, library::Fw::Glue)) << c.name;
+            EXPECT_EQ(tryQuery<iTAVSourcePart>(obj.get()) != nullptr, hasInterface(c, library::Fw::Source)) << c.name;
+            EXPECT_EQ(tryQuery<Persistable>(obj.get()) != nullptr, c.persistable) << c.name;
+            EXPECT_EQ(TLIApplication::shared().interfaceInfoFromObject(obj.get()).name(), "_" + std::string(c.name));
+        } else {
+            EXPECT_EQ(createError([&] { factory->createInstance(); }),
+                      "429 ActiveX component can't create object: " + std::string(c.name) +
+                          " is not available in this build");
+        }
+    }
+    EXPECT_TRUE(server.canUnloadNow());
+}
+
+TEST_F(ServerModule, RegistersAndCreatesThroughTheRegistration) {
+    InprocServer& server = InprocServer::load(TAV_PARTS_SO);
+    ClassRegistry bare;  // knows no classes: everything goes through the file registry
+    const std::string progId = library::progIdOf("GluPart_AntiFlicker");
+    EXPECT_EQ(createError([&] { bare.createObject(progId); }),
+              "429 ActiveX component can't create object: no class is registered as '" + progId + "'");
+
+    ASSERT_EQ(server.registerServer(), hr::Ok);
+    FileRegistry reg;
+    const std::string id = cls("GluPart_AntiFlicker").clsid.toString();
+    EXPECT_EQ(reg.value(server::inprocServerKey(id)).value_or("?"), server.path());
+    EXPECT_EQ(reg.value(server::inprocServerKey(id), "ThreadingModel").value_or("?"), "Apartment");
+    EXPECT_EQ(reg.value(progId + "\\CLSID").value_or("?"), id);
+    EXPECT_FALSE(reg.hasKey(server::clsidKey(cls("FunctionLib").clsid.toString())));
+
+    // Through the registration to the module: its answer, not "not registered".
+    const std::string viaServer = createError([&] { bare.createObject(progId); });
+    if (findPartFactory("GluPart_AntiFlicker"))
+        EXPECT_EQ(viaServer, "created");
+    else
+        EXPECT_EQ(viaServer, "429 ActiveX component can't create object: GluPart_AntiFlicker is not available in "
+                             "this build");
+
+    ASSERT_EQ(server.unregisterServer(), hr::Ok);
+    EXPECT_FALSE(FileRegistry().hasKey(server::clsidKey(id)));
+    EXPECT_FALSE(FileRegistry().hasKey(progId));
+    EXPECT_TRUE(server.canUnloadNow());
+}
+
+TEST(ServerExports, RefuseBadRequests) {
+    void* out = reinterpret_cast<void*>(1);
+    const Guid clsid = library::findClass("GluPart_ScaleProp")->clsid;
+    EXPECT_EQ(server::getClassObject(&clsid, &clsid, &out), err::NoInterface);
+    EXPECT_EQ(out, nullptr);
+    EXPECT_EQ(server::getClassObject(&clsid, &ClassFactory::iid, nullptr), err::NullPointer);
+    const Guid unknown = library::kLibraryId;
+    EXPECT_EQ(server::getClassObject(&unknown, &ClassFactory::iid, &out), err::ClassNotAvailable);
+    const Guid notCreatable = library::findClass("ExprEvaluator")->clsid;
+    EXPECT_EQ(server::getClassObject(&notCreatable, &ClassFactory::iid, &out), err::ClassNotAvailable);
+
+    const int32_t before = server::canUnloadNow();
+    ASSERT_EQ(server::getClassObject(&clsid, &ClassFactory::iid, &out), hr::Ok);
+    EXPECT_EQ(server::canUnloadNow(), hr::False);
+    static_cast<ClassFactory*>(out)->release();
+    EXPECT_EQ(server::canUnloadNow(), before);
+}
+
+}  // namespace
+}  // namespace tav
