@@ -13,7 +13,6 @@ namespace tav::format {
 namespace {
 
 constexpr int kCurrencyDecimals = 4;
-constexpr double kCurrencyScale = 10000.0;  // 10^kCurrencyDecimals
 constexpr std::string_view kTrueText = "True";
 constexpr std::string_view kFalseText = "False";
 
@@ -60,31 +59,12 @@ std::optional<NumberOperand> numberOperand(const Variant& v, const Locale& loc) 
 }
 
 std::optional<double> dateOperand(const Variant& v, const Locale& loc) {
-    switch (v.type()) {
-        case VarType::Empty:
-            return 0.0;
-        case VarType::I2:
-            return v.i2();
-        case VarType::I4:
-            return v.i4();
-        case VarType::UI1:
-            return v.ui1();
-        case VarType::Bool:
-            return v.boolean() ? -1.0 : 0.0;
-        case VarType::Currency:
-            return static_cast<double>(v.currency()) / kCurrencyScale;
-        case VarType::R4:
-            return v.r4();
-        case VarType::R8:
-            return v.r8();
-        case VarType::Date:
-            return v.date();
-        case VarType::String:
-            if (auto d = parseNumber(v.str(), loc)) return d;
-            return parseDate(v.str(), loc);
-        default:
-            throwTypeMismatch();
+    if (v.isString()) {
+        if (auto d = parseNumber(v.str(), loc)) return d;
+        return parseDate(v.str(), loc);
     }
+    // Every other type reads as the conversion to Double reads it (13 for those it refuses).
+    return CDbl(v, loc);
 }
 
 void appendPlainText(const Variant& v, const Locale& loc, std::string& out) {
