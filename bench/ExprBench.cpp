@@ -2,6 +2,8 @@
 // the default display expression of the single-value glue with a new TheValue each time, the
 // magnitude of two properties (the multi-property glue's default), and a conditional pick.
 // Our figures include setting TheValue by name, as the glues do before every evaluation.
+// Timings on a shared machine drift between runs; compare with the runs interleaved:
+//   ExprBench --benchmark_enable_random_interleaving=true --benchmark_repetitions=8
 #include <benchmark/benchmark.h>
 
 #include <cmath>

@@ -84,6 +84,18 @@ std::vector<uint64_t> foldedWords(std::string_view s, uint32_t& hash) {
 InterfaceDesc::InterfaceDesc(std::string name, std::string help, Guid iid)
     : name_(std::move(name)), help_(std::move(help)), iid_(iid) {}
 
+void MemberDesc::derivePlainSignature() {
+    plainArity = NotPlain;
+    if (params.size() > MaxPlainParams) return;
+    for (size_t i = 0; i < params.size(); ++i) {
+        const ParamDesc& p = params[i];
+        const VarType vt = p.type.vt;
+        if (p.flags != ParamDesc::None || p.type.isArray() || vt == VarType::Object || vt == VarType::Unknown) return;
+        plainTypes[i] = vt;
+    }
+    plainArity = static_cast<uint8_t>(params.size());
+}
+
 InterfaceDesc& InterfaceDesc::add(MemberDesc member) {
     if (find(member.name))
         throw std::logic_error("member '" + member.name + "' declared twice in " + name_);
@@ -93,6 +105,7 @@ InterfaceDesc& InterfaceDesc::add(MemberDesc member) {
         throw std::logic_error("dispatch id of '" + member.name + "' used twice in " + name_);
     }
     if (member.id >= nextId_) nextId_ = member.id + 1;
+    member.derivePlainSignature();
     uint32_t hash = 0;
     folded_.push_back(foldedWords(member.name, hash));
     members_.push_back(std::move(member));

@@ -77,6 +77,14 @@ struct MemberDesc {
     std::array<Thunk, kInvokeKinds> thunks{};
     intptr_t data = 0;
 
+    // Derived by the interface when the member is added: the parameter count when every
+    // parameter is required, by value and of a scalar or Variant type (then calls take a short
+    // path), else NotPlain; and those parameters' types.
+    static constexpr uint8_t NotPlain = 0xFF;
+    static constexpr size_t MaxPlainParams = 4;
+    uint8_t plainArity = NotPlain;
+    std::array<VarType, MaxPlainParams> plainTypes{};
+
     Thunk thunk(InvokeKind k) const { return thunks[kindSlot(k)]; }
     bool supports(InvokeKind k) const { return thunk(k) != nullptr; }
     bool isProperty() const { return !supports(InvokeKind::Method); }
@@ -86,6 +94,9 @@ struct MemberDesc {
     MemberDesc&& withId(DispId d) && { id = d; return std::move(*this); }
     MemberDesc&& withType(TypeDesc t) && { type = t; return std::move(*this); }
     MemberDesc&& hide() && { hidden = true; return std::move(*this); }
+
+    // Sets plainArity and plainTypes from the parameters.
+    void derivePlainSignature();
 };
 
 class InterfaceDesc {

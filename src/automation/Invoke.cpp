@@ -1,6 +1,8 @@
 #include "automation/Invoke.h"
 
 #include <array>
+#include <cstddef>
+#include <memory>
 #include <vector>
 
 #include "automation/AutomationError.h"
@@ -22,23 +24,35 @@ struct Slot {
     bool writeBack = false;
 };
 
-// Storage for the slots and the pointers handed to the thunk.
+// Storage for the slots and the pointers handed to the thunk; only the slots in use are made.
 class Slots {
 public:
     explicit Slots(size_t n) : n_(n) {
         if (n > kInlineSlots) {
             heapSlots_.resize(n);
             heapPtrs_.resize(n);
+            slots_ = heapSlots_.data();
+            ptrs_ = heapPtrs_.data();
+        } else {
+            slots_ = std::uninitialized_value_construct_n(reinterpret_cast<Slot*>(inlineSlots_), n) - n;
+            ptrs_ = inlinePtrs_.data();
         }
     }
-    Slot& slot(size_t i) { return n_ > kInlineSlots ? heapSlots_[i] : inlineSlots_[i]; }
-    Variant** ptrs() { return n_ > kInlineSlots ? heapPtrs_.data() : inlinePtrs_.data(); }
+    ~Slots() {
+        if (n_ <= kInlineSlots) std::destroy_n(slots_, n_);
+    }
+    Slots(const Slots&) = delete;
+    Slots& operator=(const Slots&) = delete;
+    Slot& slot(size_t i) { return slots_[i]; }
+    Variant** ptrs() { return ptrs_; }
     size_t size() const { return n_; }
 
 private:
     size_t n_;
-    std::array<Slot, kInlineSlots> inlineSlots_;
-    std::array<Variant*, kInlineSlots> inlinePtrs_{};
+    Slot* slots_;
+    Variant** ptrs_;
+    alignas(Slot) std::byte inlineSlots_[kInlineSlots * sizeof(Slot)];
+    std::array<Variant*, kInlineSlots> inlinePtrs_;
     std::vector<Slot> heapSlots_;
     std::vector<Variant*> heapPtrs_;
 };
@@ -119,6 +133,44 @@ Variant* coerce(const TypeDesc& t, bool byRef, Variant& in, Slot& slot) {
     return result;
 }
 
+// A method or property get whose parameters are all plain (MemberDesc::plainArity), called with
+// exactly that many arguments of which none is Missing: each argument is passed as it is when
+// it has the parameter's type, else converted.
+Variant invokePlain(Object& obj, const MemberDesc& m, Thunk thunk, std::span<Variant> args) {
+    // Converted values live here; only as many are made as are needed.
+    class Conversions {
+    public:
+        Conversions() = default;
+        ~Conversions() { std::destroy_n(values(), count_); }
+        Conversions(const Conversions&) = delete;
+        Conversions& operator=(const Conversions&) = delete;
+        Variant* add(const Variant& arg, VarType want) {
+            Variant* slot = values() + count_;
+            std::construct_at(slot, changeType(arg, want));
+            ++count_;
+            return slot;
+        }
+
+    private:
+        Variant* values() { return reinterpret_cast<Variant*>(storage_); }
+        alignas(Variant) std::byte storage_[MemberDesc::MaxPlainParams * sizeof(Variant)];
+        size_t count_ = 0;
+    } converted;
+    std::array<Variant*, MemberDesc::MaxPlainParams> ptrs;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const VarType want = m.plainTypes[i];
+        Variant& arg = args[i];
+        ptrs[i] = want == VarType::Variant || arg.type() == want ? &arg : converted.add(arg, want);
+    }
+    return thunk(obj, CallArgs{m.id, m.data, std::span<Variant* const>(ptrs.data(), args.size()), {}});
+}
+
+bool hasMissing(std::span<const Variant> args) {
+    for (const Variant& a : args)
+        if (isMissing(a)) return true;
+    return false;
+}
+
 }  // namespace
 
 Variant invokeMember(Object& obj, const MemberDesc& m, InvokeKind kind, std::span<Variant> args) {
@@ -127,6 +179,9 @@ Variant invokeMember(Object& obj, const MemberDesc& m, InvokeKind kind, std::spa
     // The common case: a property get or method without parameters.
     if (args.empty() && m.params.empty() && (kind == InvokeKind::PropertyGet || kind == InvokeKind::Method))
         return thunk(obj, CallArgs{m.id, m.data, {}, {}});
+    if (args.size() == m.plainArity && (kind == InvokeKind::PropertyGet || kind == InvokeKind::Method) &&
+        !hasMissing(args))
+        return invokePlain(obj, m, thunk, args);
     return invokeWithArguments(obj, m, thunk, kind, args);
 }
 

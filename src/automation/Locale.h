@@ -30,9 +30,12 @@ struct Locale {
     std::string longDatePicture = "dddd, MMMM d, yyyy";
     std::string timePicture = "h:mm:ss tt";
 
-    static const Locale& enUS();
+    static const Locale& enUS() {
+        static const Locale loc;
+        return loc;
+    }
     // The locale conversions use when none is given (en-US).
-    static const Locale& current();
+    static const Locale& current() { return enUS(); }
 };
 
 }  // namespace tav

@@ -18,6 +18,7 @@
 #include "automation/ErrorNumbers.h"
 #include "automation/Operand.h"
 #include "automation/OperatorResult.h"
+#include "automation/RealPower.h"
 
 namespace tav {
 
@@ -194,12 +195,12 @@ Variant Div(const Variant& a, const Variant& b) {
 // large for a Double is an overflow.
 Variant Pow(const Variant& a, const Variant& b) {
     if (a.type() == VarType::R8 && b.type() == VarType::R8) {
-        const double r = std::pow(a.r8(), b.r8());
+        const double r = realPower(a.r8(), b.r8());
         if (std::isfinite(r)) return Variant::R8(r);
     }
     if (operand::propagatesNull(a, b)) return Variant::Null();
     const Number x = operand::toNumber(a), y = operand::toNumber(b);
-    const double r = std::pow(x.real, y.real);
+    const double r = realPower(x.real, y.real);
     if (std::isnan(r)) throwError(err::InvalidProcedureCall);
     if (std::isinf(r)) throwError(x.real == 0.0 ? err::DivisionByZero : err::Overflow);
     return Variant::R8(r);

@@ -39,7 +39,10 @@ public:
         o.u_.bits = 0;
     }
     Variant& operator=(const Variant& o) {
-        if (this != &o) {
+        if (!(needsCopyWork() | o.needsCopyWork())) {
+            type_ = o.type_;
+            u_ = o.u_;
+        } else if (this != &o) {
             Variant tmp(o);
             swap(tmp);
         }
@@ -117,6 +120,24 @@ public:
         type_ = VarType::Empty;
         u_.bits = 0;
     }
+    // Replace the value with a scalar in place.
+    void assignR8(double v) noexcept {
+        destroy();
+        type_ = VarType::R8;
+        u_.r8 = v;
+    }
+    void assignI4(int32_t v) noexcept {
+        destroy();
+        type_ = VarType::I4;
+        u_.bits = 0;
+        u_.i4 = v;
+    }
+    void assignBool(bool v) noexcept {
+        destroy();
+        type_ = VarType::Bool;
+        u_.bits = 0;
+        u_.b = v ? -1 : 0;
+    }
     void swap(Variant& o) noexcept {
         std::swap(type_, o.type_);
         std::swap(u_, o.u_);
@@ -125,8 +146,10 @@ public:
 private:
     explicit Variant(VarType t) noexcept : type_(t) { u_.bits = 0; }
 
+    // String (8), Object (9) or Array, in two comparisons without branches.
     bool needsCopyWork() const noexcept {
-        return type_ == VarType::String || type_ == VarType::Object || type_ == VarType::Array;
+        const uint16_t code = toCode(type_);
+        return ((code | 1) == toCode(VarType::Object)) | (code == toCode(VarType::Array));
     }
     void destroy() noexcept {
         if (needsCopyWork()) releaseOwned();
@@ -151,5 +174,6 @@ private:
 };
 
 static_assert(sizeof(Variant) == 16, "Variant is meant to stay a 16-byte value");
+static_assert((toCode(VarType::String) | 1) == toCode(VarType::Object), "needsCopyWork() pairs String with Object");
 
 }  // namespace tav

@@ -120,16 +120,23 @@ void ExprCompiler::parseFactor() {
     }
 }
 
+bool ExprCompiler::takesDouble(const MemberDesc* member, int32_t position) {
+    return member && member->plainArity != MemberDesc::NotPlain && position < member->plainArity &&
+           member->plainTypes[static_cast<size_t>(position)] == VarType::R8;
+}
+
 // name "(" expression { "," expression } ")"; the closing bracket stays current.
 void ExprCompiler::parseCall(int32_t nameIndex) {
     const std::string& name = tokens_.text(nameIndex);
-    const DispId member = tokens_.lexeme(nameIndex).functionId;
+    const MemberDesc* member = tokens_.lexeme(nameIndex).function;
     getToken();
     if (kind() != '(') raise(err::InvalidProcedureCall, text::ErrOpenBracket, name);
     int32_t count = 0;
     do {
         parseExpression();
-        program_.push({Op::Argument}, 0);
+        // A Double parameter takes a whole Double that travelled as a Long back as the same
+        // Double, so the trip is left out there.
+        if (!takesDouble(member, count)) program_.push({Op::Argument}, 0);
         ++count;
     } while (kind() == ',');
     if (kind() != ')') raise(err::InvalidProcedureCall, text::ErrParamList);

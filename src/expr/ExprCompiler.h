@@ -30,6 +30,8 @@ private:
     void parseTerm();
     void parseFactor();
     void parseCall(int32_t nameIndex);
+    // Whether argument `position` of the function goes to a plain Double parameter.
+    static bool takesDouble(const MemberDesc* member, int32_t position);
     [[noreturn]] void raise(AutomationError error);
     [[noreturn]] void raise(int32_t number, std::string_view description, std::string_view suffix = {});
     uint8_t kind() const { return current_->kind; }

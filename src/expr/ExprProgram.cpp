@@ -1,10 +1,12 @@
 #include "expr/ExprProgram.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "automation/ErrorNumbers.h"
+#include "automation/Invoke.h"
 #include "automation/Operators.h"
-#include "automation/TLIApplication.h"
+#include "automation/RealPower.h"
 #include "expr/ExprEvaluatorText.h"
 #include "expr/FunctionLib.h"
 #include "expr/NamedVariables.h"
@@ -59,6 +61,20 @@ private:
 }  // namespace
 
 void ExprProgram::push(Step step, int depthChange) {
+    if (step.op == Op::Combine && !steps_.empty()) {
+        Step& operand = steps_.back();
+        if (operand.op == Op::PushConstant || operand.op == Op::PushVariable) {
+            operand.op = operand.op == Op::PushConstant ? Op::CombineConstant : Op::CombineVariable;
+            operand.code = step.code;
+            depth_ += depthChange;  // the operand's own push no longer happens
+            const size_t n = steps_.size();
+            if (operand.op == Op::CombineConstant && n >= 2 && steps_[n - 2].op == Op::PushVariable) {
+                steps_[n - 2] = {Op::VariableWithConstant, operand.code, steps_[n - 2].a, operand.a};
+                steps_.pop_back();
+            }
+            return;
+        }
+    }
     steps_.push_back(step);
     depth_ += depthChange;
     maxDepth_ = std::max(maxDepth_, depth_);
@@ -79,21 +95,60 @@ int32_t ExprProgram::addError(AutomationError error) {
     return static_cast<int32_t>(errors_.size() - 1);
 }
 
-// The function library's member of that name, called by name through the shared service,
-// which takes the arguments last-first. A name it does not know and any failure of the call
-// come out as the evaluator's errors naming the function.
+namespace {
+
+[[noreturn]] void unresolved(const std::string& name) {
+    throw AutomationError(err::InvalidProcedureCall, std::string(text::Source),
+                          std::string(text::ErrUnresolvedOpen) + name + std::string(text::ErrUnresolvedClose));
+}
+
+// The Double-with-Double cases of the operators, computed in place on the left operand. False
+// where the operator needs its general path: "&", a NaN operand of a comparison, a division by
+// zero, and a result that is not finite (the general path raises the error).
+[[gnu::always_inline]] inline bool combineReals(uint8_t op, Variant& left, double b) {
+    const double a = left.r8();
+    double r;
+    switch (op) {
+        case '+': r = a + b; break;
+        case '-': r = a - b; break;
+        case '*': r = a * b; break;
+        case '/':
+            if (b == 0.0) return false;
+            r = a / b;
+            break;
+        case '^': r = realPower(a, b); break;
+        case '<':
+        case '=':
+        case '>':
+            if (std::isnan(a) || std::isnan(b)) return false;
+            left.assignBool(op == '<' ? a < b : op == '=' ? a == b : a > b);
+            return true;
+        default: return false;
+    }
+    if (!std::isfinite(r)) return false;
+    left.assignR8(r);
+    return true;
+}
+
+// left <- left op right.
+inline void combineInPlace(uint8_t op, Variant& left, const Variant& right) {
+    if (!(left.type() == VarType::R8 && right.type() == VarType::R8 && combineReals(op, left, right.r8())))
+        left = combine(op, left, right);
+}
+
+}  // namespace
+
+// The function library's member of that name, found by name (without regard to case) when the
+// text was set and called through the shared call-by-name machinery with the arguments in text
+// order. A name it does not know and any failure of the call come out as the evaluator's errors
+// naming the function.
 Variant ExprProgram::call(const CallSite& site, Ref<FunctionLib>& functionLib, std::span<Variant> arguments) {
+    if (!site.member) unresolved(site.name);
     if (!functionLib) functionLib = makeRef<FunctionLib>();
-    Utils::ReverseArray(arguments);
-    TLIApplication& service = TLIApplication::shared();
     try {
-        return site.member != DispIdUnknown
-                   ? service.invokeHook(functionLib.get(), site.member, InvokeKind::Method, arguments)
-                   : service.invokeHook(functionLib.get(), site.name, InvokeKind::Method, arguments);
+        return invokeMember(*functionLib, *site.member, InvokeKind::Method, arguments);
     } catch (const AutomationError& e) {
-        if (e.number() == err::ObjectDoesNotSupport)
-            throw AutomationError(err::InvalidProcedureCall, std::string(text::Source),
-                                  std::string(text::ErrUnresolvedOpen) + site.name + std::string(text::ErrUnresolvedClose));
+        if (e.number() == err::ObjectDoesNotSupport) unresolved(site.name);
         throw AutomationError(e.number(), std::string(text::Source),
                               e.description() + std::string(text::FromFunctionOpen) + site.name +
                                   std::string(text::FromFunctionClose));
@@ -115,15 +170,28 @@ Variant ExprProgram::run(const NamedVariables& variables, Ref<FunctionLib>& func
                 *top++ = variables.valueAt(step.a);
                 break;
             case Op::Combine: {
-                const Variant right = std::move(*--top);
-                top[-1] = combine(step.code, top[-1], right);
+                Variant& right = *--top;
+                combineInPlace(step.code, top[-1], right);
+                right.clear();
                 break;
             }
+            case Op::CombineConstant:
+                combineInPlace(step.code, top[-1], constants_[static_cast<size_t>(step.a)]);
+                break;
+            case Op::CombineVariable:
+                combineInPlace(step.code, top[-1], variables.valueAt(step.a));
+                break;
+            case Op::VariableWithConstant:
+                *top = variables.valueAt(step.a);
+                combineInPlace(step.code, *top++, constants_[static_cast<size_t>(step.b)]);
+                break;
             case Op::Negate:
-                top[-1] = Neg(top[-1]);
+                if (top[-1].type() == VarType::R8) top[-1].assignR8(-top[-1].r8());
+                else top[-1] = Neg(top[-1]);
                 break;
             case Op::Argument:
-                if (top[-1].type() == VarType::R8) top[-1] = Utils::CNum(std::move(top[-1]));
+                if (int32_t whole; top[-1].type() == VarType::R8 && Utils::DoubleAsLong(top[-1].r8(), whole))
+                    top[-1].assignI4(whole);
                 break;
             case Op::Call: {
                 const std::span<Variant> arguments(top - step.b, static_cast<size_t>(step.b));

@@ -6,7 +6,7 @@
 #include <span>
 
 #include "automation/AutomationError.h"
-#include "automation/DispatchTypes.h"
+#include "automation/ClassDesc.h"
 #include "automation/Object.h"
 #include "automation/Variant.h"
 
@@ -30,6 +30,9 @@ public:
         PushConstant,  // constants()[a]
         PushVariable,  // the variable at position a
         Combine,       // top two values with the operator `code` (+ - & < = > * / ^)
+        CombineConstant,  // the top value with constants()[a]: PushConstant a, Combine
+        CombineVariable,  // the top value with the variable at a: PushVariable a, Combine
+        VariableWithConstant,  // the variable at a with constants()[b]: PushVariable a, CombineConstant b
         Negate,        // unary minus on the top value
         Argument,      // a whole Double on top travels as a Long (the function-argument rule)
         Call,          // calls()[a] on the top b values, in text order
@@ -43,15 +46,16 @@ public:
         int32_t b = 0;
     };
     struct CallSite {
-        std::string name;                   // as written, for messages and for the call
-        DispId member = DispIdUnknown;      // the function library's member, when it has one
+        std::string name;                      // as written, for messages
+        const MemberDesc* member = nullptr;    // the function library's member of that name, if any
     };
 
     // Runs the steps. The function library is made in `functionLib` when a function is first
     // called; `stack` is scratch space the caller keeps between runs.
     Variant run(const NamedVariables& variables, Ref<FunctionLib>& functionLib, std::vector<Variant>& stack) const;
 
-    // Building (ExprCompiler).
+    // Building (ExprCompiler). A Combine right after a push of a constant or variable is
+    // recorded as one step that takes that operand where it is.
     void push(Step step, int depthChange);
     int32_t addConstant(Variant value);
     int32_t addCall(CallSite site);

@@ -114,7 +114,7 @@ void ExprTokens::classify(int32_t index, const InterfaceDesc& functions) {
         classifyNumber(index);
     } else if (isNameStart(first)) {
         lx.kind = KindName;
-        if (const MemberDesc* m = functions.find(t)) lx.functionId = m->id;
+        lx.function = functions.find(t);
     } else {
         lx.error = addError(err::InvalidProcedureCall, "", std::string(text::ErrLeadingChar) + static_cast<char>(first));
     }

@@ -37,7 +37,7 @@ public:
         bool badString = false;        // a string constant without its closing quote
         int32_t last = 0;              // index the reader stands on after reading this token
         int32_t error = -1;            // index into errors(): reading this token raises it
-        DispId functionId = DispIdUnknown;  // a name's member in the function library, if any
+        const MemberDesc* function = nullptr;  // a name's member in the function library, if any
         Variant value;                 // a number's Double, a string constant's text
     };
 

@@ -53,10 +53,8 @@ bool ArrayHasContent(const Variant& a) {
 Variant CNum(Variant v) {
     // The common case, a Double: whole and within the Long range (NaN is neither) is a Long.
     if (v.type() == VarType::R8) {
-        const double d = v.r8();
-        if (d >= std::numeric_limits<int32_t>::min() && d <= std::numeric_limits<int32_t>::max() &&
-            static_cast<double>(static_cast<int32_t>(d)) == d)
-            return Variant::I4(static_cast<int32_t>(d));
+        int32_t whole;
+        if (DoubleAsLong(v.r8(), whole)) return Variant::I4(whole);
         return v;
     }
     if (!IsNumeric(v)) return v;

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <limits>
 #include <span>
 
 #include "automation/Variant.h"
@@ -26,6 +27,17 @@ bool ArrayHasContent(const Variant& a);
 // A value that reads as a number becomes a Long when it is whole and fits, else a Double;
 // anything else comes back unchanged.
 Variant CNum(Variant v);
+
+// CNum of a Double: true with the Long when the Double is whole and within the Long range (a
+// NaN is neither).
+inline bool DoubleAsLong(double d, int32_t& out) {
+    if (d >= std::numeric_limits<int32_t>::min() && d <= std::numeric_limits<int32_t>::max() &&
+        static_cast<double>(static_cast<int32_t>(d)) == d) {
+        out = static_cast<int32_t>(d);
+        return true;
+    }
+    return false;
+}
 
 // dest <- src: a reference for objects, a deep copy for everything else.
 void CopyVariant(Variant& dest, const Variant& src);

@@ -43,6 +43,7 @@ public:
             .add(method<&C::Describe>("Describe", {opt("v")}))
             .add(method<&C::Twice>("Twice", {"TheValue", "nCount"}))
             .add(method<&C::Sum>("Sum", {"Values"}))
+            .add(method<&C::Blend>("Blend", {"dWeight", "nSteps", "Extra"}))
             .add(method<&C::Reset>("Reset").hide())
             .add(property<&C::Secret>("_Secret"))
             .implements<iSample>()
@@ -76,6 +77,9 @@ public:
             v = Variant("seen");
         }
         return s;
+    }
+    std::string Blend(double w, int16_t n, const Variant& extra) {
+        return literal::print(Variant::R8(w)) + " " + literal::print(Variant::I2(n)) + " " + literal::print(extra);
     }
     void Reset() { scale_ = 0; }
     int32_t Secret() const { return 42; }
@@ -165,12 +169,26 @@ TEST(Invoke, MissingMemberIs438AndNothingElseIs) {
         {"Scale", InvokeKind::PropertyLet, {}, err::WrongArgumentCount},
         {"Any", InvokeKind::PropertySet, {Variant::I4(1)}, err::TypeMismatch},
         {"Scale", InvokeKind::PropertyGet, {Variant::I4(1)}, err::WrongArgumentCount},
+        {"Blend", InvokeKind::Method, {Variant::I4(1), Variant::I4(2)}, err::WrongArgumentCount},
+        {"Blend", InvokeKind::Method, {Variant::I4(1), missingArg(), Variant()}, err::ArgumentNotOptional},
+        {"Blend", InvokeKind::Method, {Variant::I4(1), Variant::I4(2), missingArg()}, err::ArgumentNotOptional},
+        {"Blend", InvokeKind::Method, {Variant::I4(1), Variant::I4(40000), Variant()}, err::Overflow},
+        {"Blend", InvokeKind::PropertyGet, {Variant::I4(1), Variant::I4(2), Variant()}, err::ObjectDoesNotSupport},
     };
     for (const Case& c : cases) {
         auto args = c.args;
         EXPECT_EQ(errorOf([&] { invoke(*s, c.member, c.kind, args); }), c.expected)
             << c.member << " kind " << static_cast<int>(c.kind);
     }
+}
+
+TEST(Invoke, RequiredScalarParametersConvertEachArgument) {
+    Ref<Sample> s = makeRef<Sample>();
+    EXPECT_EQ(call(*s, "blend", InvokeKind::Method, {Variant::I4(2), Variant::R8(2.5), Variant::Null()}).str(),
+              "R8:2 I2:2 Null");
+    EXPECT_EQ(call(*s, "Blend", InvokeKind::Method, {Variant("1.5"), Variant::Bool(true), Variant::I4(7)}).str(),
+              "R8:1.5 I2:-1 I4:7");
+    EXPECT_EQ(call(*s, "Item", InvokeKind::PropertyGet, {Variant("3")}).i4(), 300);
 }
 
 TEST(Invoke, OptionalParametersTakeDefaultsOrMissing) {
@@ -224,11 +242,11 @@ TEST(TLIApplication, DescribesMembersAndTypes) {
         listing += std::string(m.name()) + ":" + std::to_string(static_cast<int>(m.invokeKind())) + " ";
     EXPECT_EQ(listing,
               "Scale:2 Scale:4 Flag:2 Flag:4 Small:2 Small:4 Name:2 Tint:2 Tint:4 Any:2 Any:4 Any:8 Item:2 "
-              "Item:4 Add:1 Describe:1 Twice:1 Sum:1 Reset:1 _Secret:2 ");
+              "Item:4 Add:1 Describe:1 Twice:1 Sum:1 Blend:1 Reset:1 _Secret:2 ");
     std::string filtered;
     for (const MemberInfo& m : info.filteredMembers(false)) filtered += std::string(m.name()) + " ";
-    EXPECT_EQ(filtered, "Scale Flag Small Name Tint Any Item Add Describe Twice Sum ");
-    EXPECT_EQ(info.filteredMembers(true).size(), 12u);
+    EXPECT_EQ(filtered, "Scale Flag Small Name Tint Any Item Add Describe Twice Sum Blend ");
+    EXPECT_EQ(info.filteredMembers(true).size(), 13u);
 
     EXPECT_EQ(info.getMember(info.member("flag").memberId()).name(), "Flag");
     EXPECT_EQ(info.member("Flag").returnType().varType(), toCode(VarType::Bool));

@@ -134,6 +134,28 @@ TEST(ExprEvaluator, FunctionNamesIgnoreCaseAndArgumentsComeInTextOrder) {
     });
 }
 
+// Operands taken straight from a variable or a constant follow the same Variant rules as
+// operands computed first: types, Null, errors and the order they surface in.
+TEST(ExprEvaluator, OperandsFromVariablesAndConstantsKeepTheVariantRules) {
+    const Variant text("a");
+    runCases({
+        {"x ^ 2", {{"x", Variant::I4(3)}}, "R8:9"},
+        {"x * x", {{"x", Variant::I4(3)}}, "I4:9"},
+        {"x & 1", {{"x", text}}, "Str:\"a1\""},
+        {"x + 1", {{"x", text}}, "Err:13 \"\" \"Type mismatch\""},
+        {"x > 5", {{"x", Variant::Null()}}, "Null"},
+        {"x = 2", {{"x", Variant::R8(2)}}, "Bool:True"},
+        {"1 - x", {{"x", Variant::R8(0.25)}}, "R8:0.75"},
+        {"x / 0", {{"x", Variant::R8(1)}}, "Err:11 \"\" \"Division by zero\""},
+        {"x * 1e308", {{"x", Variant::R8(10)}}, "Err:6 \"\" \"Overflow\""},
+        {"-x ^ 2", {{"x", Variant::R8(1.5)}}, "R8:2.25"},
+        {"x ^ 0.5", {{"x", Variant::R8(-4)}}, "Err:5 \"\" \"Invalid procedure call or argument\""},
+        // Double parameters take the computed Double; Variant parameters see whole values as Longs.
+        {"Sqr(x * 4)", {{"x", Variant::R8(4)}}, "R8:4"},
+        {"IIf(x > 1, x * 2, 0)", {{"x", Variant::R8(1.5)}}, "I4:3"},
+    });
+}
+
 TEST(ExprEvaluator, VariablesWinOverFunctionsEvenWhenDefinedLater) {
     Ref<ExprEvaluator> ev = makeRef<ExprEvaluator>();
     ev->SetExpressionString("Sqr(16)");

@@ -17,7 +17,7 @@ ExprTokens classify(std::vector<std::string> tokens) {
 TEST(ExprTokens, ClassifiesOnceWhatEveryReadGives) {
     const ExprTokens t = classify({"Sqr", "(", "1.5e", "+", "3", ")", "\"ab\"", "x"});
     EXPECT_EQ(t.lexeme(0).kind, ExprTokens::KindName);
-    EXPECT_EQ(t.lexeme(0).functionId, FunctionLib::table().defaultInterface().find("sqr")->id);
+    EXPECT_EQ(t.lexeme(0).function, FunctionLib::table().defaultInterface().find("sqr"));
     EXPECT_EQ(t.lexeme(1).kind, '(');
     // The signed exponent is joined: the reader then stands on the exponent digits.
     EXPECT_EQ(t.lexeme(2).kind, ExprTokens::KindNumber);
@@ -26,7 +26,7 @@ TEST(ExprTokens, ClassifiesOnceWhatEveryReadGives) {
     EXPECT_EQ(t.lexeme(6).kind, ExprTokens::KindString);
     EXPECT_EQ(t.lexeme(6).value.str(), "ab");
     EXPECT_FALSE(t.lexeme(6).badString);
-    EXPECT_EQ(t.lexeme(7).functionId, DispIdUnknown);
+    EXPECT_EQ(t.lexeme(7).function, nullptr);
     EXPECT_EQ(t.lexeme(8).kind, ExprTokens::KindEnd);
 }
 
