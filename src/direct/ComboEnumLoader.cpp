@@ -61,12 +61,16 @@ EnumDataItem* ComboEnumLoader::itemByRawName(std::string_view raw) const {
     return itemOf(itemsByRawName_->find(Variant(raw)));
 }
 
+void ComboEnumLoader::followSettings() const {
+    if (foundWithPrefix_ == RemoveEnumPrefix && foundWithUnderscores_ == ReplaceUnderscores) return;
+    foundByDisplay_.clear();
+    listBox_ = nullptr;
+    foundWithPrefix_ = RemoveEnumPrefix;
+    foundWithUnderscores_ = ReplaceUnderscores;
+}
+
 EnumDataItem& ComboEnumLoader::itemByDisplayString(std::string_view display) const {
-    if (foundWithPrefix_ != RemoveEnumPrefix || foundWithUnderscores_ != ReplaceUnderscores) {
-        foundByDisplay_.clear();
-        foundWithPrefix_ = RemoveEnumPrefix;
-        foundWithUnderscores_ = ReplaceUnderscores;
-    }
+    followSettings();
     if (const auto known = foundByDisplay_.find(display); known != foundByDisplay_.end()) return *known->second;
     const std::string raw = unMunge(display);
     EnumDataItem* item = itemByRawName(raw);
@@ -117,16 +121,89 @@ void ComboEnumLoader::RemoveAllEnumItems() {
     itemsByRawName_ = makeRef<Dictionary>();
     nextInsertPos_ = 0;
     foundByDisplay_.clear();
+    listBox_ = nullptr;
 }
 
 Variant ComboEnumLoader::ClearAndLoadComboWithNormalItems() {
     iTAVComboBox& box = combo();
+    followSettings();
+    listBox_ = nullptr;
     box.Clear();
+    listItems_.clear();
     for (const auto& [key, entry] : itemsByRawName_->entries()) {
-        const EnumDataItem& item = *itemOf(&entry);
-        if (!item.IsSuppressed) box.AddItem(munge(item.EnumRawName), missingArg());
+        EnumDataItem* item = itemOf(&entry);
+        if (item->IsSuppressed) continue;
+        box.AddItem(munge(item->EnumRawName), missingArg());
+        listItems_.push_back(item);
     }
+    rememberList(box);
     return Utils::EmptyVariant();
+}
+
+bool ComboEnumLoader::listKnown(const iTAVComboBox& box) const {
+    followSettings();
+    return listBox_ == &box && listRevision_ == box.ListRevision();
+}
+
+void ComboEnumLoader::rememberList(const iTAVComboBox& box) {
+    listBox_ = &box;
+    listRevision_ = box.ListRevision();
+}
+
+bool ComboEnumLoader::isShownAs(const EnumDataItem& item, std::string_view entry) const {
+    return item.EnumRawName.starts_with(RemoveEnumPrefix) && munge(item.EnumRawName) == entry;
+}
+
+void ComboEnumLoader::showInList(iTAVComboBox& box, const EnumDataItem& item, const std::string& text) {
+    const bool known = listKnown(box);
+    listBox_ = nullptr;  // unknown until the list is as recorded again
+    bool found = false;
+    const auto addIfMissing = [&] {
+        if (found) return int32_t{-1};
+        const int32_t at = Utils::MinLong(item.ItemInsertPos, box.ListCount());
+        box.AddItem(text, Variant::I4(at));
+        return at;
+    };
+    // Both ways go from the end, so that removing an entry does not move the ones still to be
+    // looked at.
+    if (known) {
+        for (size_t i = listItems_.size(); i-- > 0;) {
+            if (listItems_[i] == &item) {
+                found = true;
+            } else if (listItems_[i]->IsSuppressed) {
+                box.RemoveItem(static_cast<int16_t>(i));
+                listItems_.erase(listItems_.begin() + static_cast<std::ptrdiff_t>(i));
+            }
+        }
+    } else {
+        // Read the texts. The list can be remembered when every entry kept is exactly its
+        // item's munged name.
+        std::vector<EnumDataItem*> keptFromEnd;
+        bool exact = true;
+        for (int16_t i = static_cast<int16_t>(box.ListCount() - 1); i >= 0; --i) {
+            const std::string entry = box.List(i);
+            if (entry == text) {
+                found = true;
+                keptFromEnd.push_back(const_cast<EnumDataItem*>(&item));
+                continue;
+            }
+            EnumDataItem& other = itemByDisplayString(entry);
+            if (other.IsSuppressed) {
+                box.RemoveItem(i);
+            } else {
+                keptFromEnd.push_back(&other);
+                exact = exact && isShownAs(other, entry);
+            }
+        }
+        if (!exact) {
+            addIfMissing();
+            return;
+        }
+        listItems_.assign(keptFromEnd.rbegin(), keptFromEnd.rend());
+    }
+    if (const int32_t at = addIfMissing(); at >= 0)
+        listItems_.insert(listItems_.begin() + at, const_cast<EnumDataItem*>(&item));
+    rememberList(box);
 }
 
 std::string ComboEnumLoader::PrepareComboToShowValue(const Variant& TheValue) {
@@ -135,15 +212,7 @@ std::string ComboEnumLoader::PrepareComboToShowValue(const Variant& TheValue) {
     std::string text = munge(item->EnumRawName);
     if (!ComboControl) return text;
 
-    iTAVComboBox& box = *ComboControl;
-    // From the end, so that removing an entry does not move the ones still to be looked at.
-    bool found = false;
-    for (int16_t i = static_cast<int16_t>(box.ListCount() - 1); i >= 0; --i) {
-        const std::string entry = box.List(i);
-        if (entry == text) found = true;
-        else if (itemByDisplayString(entry).IsSuppressed) box.RemoveItem(i);
-    }
-    if (!found) box.AddItem(text, Variant::I4(Utils::MinLong(item->ItemInsertPos, box.ListCount())));
+    showInList(*ComboControl, *item, text);
     return text;
 }
 

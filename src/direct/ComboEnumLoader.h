@@ -4,6 +4,7 @@
 #include <functional>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "automation/Dictionary.h"
 #include "automation/Interfaces.h"
@@ -65,6 +66,15 @@ private:
     // Error 5 when the text is no item's.
     EnumDataItem& itemByDisplayString(std::string_view display) const;
     iTAVComboBox& combo() const;
+    // Forgets what depends on the munging settings when they have changed since last asked.
+    void followSettings() const;
+    // Takes out every suppressed entry but those of `item`, and adds the item's text when the
+    // list does not have it.
+    void showInList(iTAVComboBox& box, const EnumDataItem& item, const std::string& text);
+    bool listKnown(const iTAVComboBox& box) const;
+    // Whether the entry is exactly the item's munged name.
+    bool isShownAs(const EnumDataItem& item, std::string_view entry) const;
+    void rememberList(const iTAVComboBox& box);
 
     Ref<Dictionary> itemsByValue_;
     Ref<Dictionary> itemsByRawName_;
@@ -80,6 +90,14 @@ private:
     mutable std::unordered_map<std::string, EnumDataItem*, TextHash, std::equal_to<>> foundByDisplay_;
     mutable std::string foundWithPrefix_;
     mutable std::string foundWithUnderscores_;
+
+    // The combo box's entries as items, as this loader last left them: valid while the box is
+    // the same, its list revision is the one recorded, the items are the same and the munging
+    // settings have not changed. Every entry was then the munged name of its item, so comparing
+    // items is comparing texts, and showing a value needs no text of the list.
+    mutable std::vector<EnumDataItem*> listItems_;
+    mutable const iTAVComboBox* listBox_ = nullptr;
+    mutable uint64_t listRevision_ = 0;
 };
 
 }  // namespace tav

@@ -1,4 +1,4 @@
-// Stand-ins for a combo box and for source objects with enumerated, Boolean, text and
+// The host's combo box, and stand-ins for source objects with enumerated, Boolean, text and
 // predefined-string properties, for the tests of the combo glues and their loader.
 #pragma once
 #include <string>
@@ -7,53 +7,10 @@
 #include "../glues/GlueFakes.h"
 #include "automation/Conversions.h"
 #include "automation/Dispatchable.h"
-#include "contracts/iTAVComboBox.h"
+#include "host/controls/ComboBox.h"
 #include "contracts/iTAVPerPropertyBrowsing.h"
 
 namespace tav::fakes {
-
-// A list of texts, a selection and a text, as the host's combo box keeps them.
-class FakeCombo : public Object, public iTAVComboBox {
-public:
-    void Clear() override {
-        items.clear();
-        index = -1;
-        text.clear();
-    }
-    void AddItem(std::string_view Item, const Variant& Index) override {
-        const auto at = isMissing(Index) ? items.size() : static_cast<size_t>(CInt(Index));
-        if (at > items.size()) throwError(err::InvalidProcedureCall);
-        items.insert(items.begin() + static_cast<std::ptrdiff_t>(at), std::string(Item));
-    }
-    void RemoveItem(int16_t Index) override { items.erase(items.begin() + at(Index)); }
-    int16_t ListCount() const override { return static_cast<int16_t>(items.size()); }
-    std::string List(int16_t Index) const override { return items[static_cast<size_t>(at(Index))]; }
-    int16_t ListIndex() const override { return index; }
-    std::string Text() const override { return text; }
-
-    void select(std::string_view t) {
-        text = t;
-        index = -1;
-        for (size_t i = 0; i < items.size(); ++i)
-            if (items[i] == t) index = static_cast<int16_t>(i);
-    }
-    // The entries joined by "|".
-    std::string joined() const {
-        std::string out;
-        for (const std::string& s : items) out += (out.empty() ? "" : "|") + s;
-        return out;
-    }
-
-    std::vector<std::string> items;
-    int16_t index = -1;
-    std::string text;
-
-private:
-    std::ptrdiff_t at(int16_t i) const {
-        if (i < 0 || static_cast<size_t>(i) >= items.size()) throwError(err::InvalidProcedureCall);
-        return i;
-    }
-};
 
 enum Shade : int32_t { gf_A = 0, gf_B = 1, gf_C = 2 };
 inline const EnumDesc& enumDesc(Shade) {

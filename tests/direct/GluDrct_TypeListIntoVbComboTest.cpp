@@ -15,7 +15,7 @@ using G = GluDrct_TypeListIntoVbCombo;
 
 struct Bound {
     Ref<G> glue = makeRef<G>();
-    Ref<FakeCombo> combo = makeRef<FakeCombo>();
+    Ref<ComboBox> combo = makeRef<ComboBox>();
 
     void wake(const Ref<Object>& source, std::string_view property) { glue->WakeUp(source, property, combo); }
     std::string display(const Variant& value = missingArg()) {
@@ -47,13 +47,13 @@ TEST(GluDrct_TypeListIntoVbCombo, EnumerationWithPrefixAndSuppression) {
     Ref<FakeSource> src = makeRef<FakeSource>();
     b.wake(src, "Shade");
     EXPECT_EQ(b.glue->listType(), G::EnumerationType);
-    EXPECT_EQ(b.combo->joined(), "A|C");
+    EXPECT_EQ(b.combo->Items(), "A|C");
 
     src->shade = gf_B;
     EXPECT_EQ(b.display(), "Str:\"B\"");
-    EXPECT_EQ(b.combo->joined(), "A|B|C");
+    EXPECT_EQ(b.combo->Items(), "A|B|C");
     EXPECT_EQ(b.display(Variant::I4(gf_A)), "Str:\"A\"");
-    EXPECT_EQ(b.combo->joined(), "A|C");
+    EXPECT_EQ(b.combo->Items(), "A|C");
     EXPECT_EQ(b.store("C"), "I4:2");
     EXPECT_EQ(failure([&] { b.store("D"); }), "5|ComboEnumLoader|Enum item not found for raw name:gf_D");
     EXPECT_EQ(failure([&] { b.display(Variant::I4(9)); }), "5|ComboEnumLoader|Enum item not found for enum-value.");
@@ -64,7 +64,7 @@ TEST(GluDrct_TypeListIntoVbCombo, BooleanListsTrueThenFalse) {
     Ref<FakeSource> src = makeRef<FakeSource>();
     b.wake(src, "Flag");
     EXPECT_EQ(b.glue->listType(), G::BooleanType);
-    EXPECT_EQ(b.combo->joined(), "True|False");
+    EXPECT_EQ(b.combo->Items(), "True|False");
     EXPECT_EQ(b.display(), "Str:\"False\"");
     EXPECT_EQ(b.display(Variant::Bool(true)), "Str:\"True\"");
     EXPECT_EQ(b.store("True"), "Bool:True");
@@ -84,7 +84,7 @@ TEST(GluDrct_TypeListIntoVbCombo, UnlistableTypesLeaveTheGlueWithoutAList) {
         Ref<FakeSource> src = makeRef<FakeSource>();
         b.wake(src, c.property);
         EXPECT_EQ(b.glue->listType(), G::Unknown) << c.property;
-        EXPECT_EQ(b.combo->joined(), "") << c.property;
+        EXPECT_EQ(b.combo->Items(), "") << c.property;
         EXPECT_EQ(failure([&] { b.display(Variant::I4(1)); }), kListTypeUnknown) << c.property;
         EXPECT_EQ(failure([&] { b.store("x"); }), "5||Invalid procedure call or argument") << c.property;
     }
@@ -95,7 +95,7 @@ TEST(GluDrct_TypeListIntoVbCombo, PredefinedStrings) {
     Ref<FakeBrowsable> src = makeRef<FakeBrowsable>();
     b.wake(src, "Shade");
     EXPECT_EQ(b.glue->listType(), G::PredefinedStrings);
-    EXPECT_EQ(b.combo->joined(), "Low|Mid|High");
+    EXPECT_EQ(b.combo->Items(), "Low|Mid|High");
     EXPECT_EQ(b.display(), "Str:\"Mid\"");
     EXPECT_EQ(b.store("High"), "I4:20");
     EXPECT_EQ(b.store("Unknown"), "Str:\"Unknown\"");  // no predefined value: kept as typed
@@ -108,12 +108,12 @@ TEST(GluDrct_TypeListIntoVbCombo, NoPredefinedStringsFallsThroughToTheType) {
     Ref<FakeBrowsable> src = makeRef<FakeBrowsable>();
     b.wake(src, "Flag");
     EXPECT_EQ(b.glue->listType(), G::BooleanType);
-    EXPECT_EQ(b.combo->joined(), "True|False");
+    EXPECT_EQ(b.combo->Items(), "True|False");
     // A Long property without predefined strings keeps list type 1.
     src->texts.clear();
     b.wake(src, "Shade");
     EXPECT_EQ(b.glue->listType(), G::PredefinedStrings);
-    EXPECT_EQ(b.combo->joined(), "");
+    EXPECT_EQ(b.combo->Items(), "");
 }
 
 TEST(GluDrct_TypeListIntoVbCombo, SuppressedValuesText) {
@@ -143,18 +143,18 @@ TEST(GluDrct_TypeListIntoVbCombo, SuppressionChangeReloadsAnAwakeCombo) {
     Bound b;
     b.glue->SetRemoveEnumPrefix("gf_");
     b.wake(makeRef<FakeSource>(), "Shade");
-    EXPECT_EQ(b.combo->joined(), "A|B|C");
+    EXPECT_EQ(b.combo->Items(), "A|B|C");
     b.glue->SetSuppressedEnumValueS("0|2");
-    EXPECT_EQ(b.combo->joined(), "B");
+    EXPECT_EQ(b.combo->Items(), "B");
     b.glue->SetSuppressedEnumValueS("");
-    EXPECT_EQ(b.combo->joined(), "A|B|C");
+    EXPECT_EQ(b.combo->Items(), "A|B|C");
     EXPECT_EQ(failure([&] { b.glue->SetSuppressedEnumValueS("5"); }), "5|ComboEnumLoader|Enum item not found: 5");
     // The prefix changes the list at the next WakeUp only.
     b.glue->SetRemoveEnumPrefix("");
-    EXPECT_EQ(b.combo->joined(), "A|B|C");
+    EXPECT_EQ(b.combo->Items(), "A|B|C");
     b.glue->SetSuppressedEnumValueS("");
     b.wake(makeRef<FakeSource>(), "Shade");
-    EXPECT_EQ(b.combo->joined(), "gf_A|gf_B|gf_C");
+    EXPECT_EQ(b.combo->Items(), "gf_A|gf_B|gf_C");
 }
 
 TEST(GluDrct_TypeListIntoVbCombo, WakeUpAndTearDown) {

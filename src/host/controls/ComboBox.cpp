@@ -34,6 +34,7 @@ void ComboBox::checkIndex(int32_t index, size_t limit) const {
 }
 
 void ComboBox::Clear() {
+    ++revision_;
     items_.clear();
     listIndex_ = NoSelection;
     text_.clear();
@@ -48,12 +49,14 @@ void ComboBox::AddItem(std::string_view Item, const Variant& Index) {
         at = static_cast<size_t>(i);
     }
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), std::string(Item));
+    ++revision_;
     if (listIndex_ != NoSelection && at <= static_cast<size_t>(listIndex_)) ++listIndex_;
 }
 
 void ComboBox::RemoveItem(int16_t Index) {
     checkIndex(Index, items_.size());
     items_.erase(items_.begin() + Index);
+    ++revision_;
     // The selection follows its item; removing the selected item leaves the text shown.
     if (listIndex_ == Index) listIndex_ = NoSelection;
     else if (listIndex_ > Index) --listIndex_;

@@ -30,6 +30,7 @@ public:
     int16_t ListIndex() const override { return listIndex_; }
     void SetListIndex(int16_t Index);
     std::string Text() const override { return text_; }
+    uint64_t ListRevision() const override { return revision_; }
     void SetText(std::string_view NewText);
     // The items joined by "|".
     std::string Items() const;
@@ -45,6 +46,7 @@ private:
     std::vector<std::string> items_;
     int16_t listIndex_ = NoSelection;
     std::string text_;
+    uint64_t revision_ = 0;
 };
 
 }  // namespace tav
