@@ -64,7 +64,7 @@ EnumDataItem* ComboEnumLoader::itemByRawName(std::string_view raw) const {
 void ComboEnumLoader::followSettings() const {
     if (foundWithPrefix_ == RemoveEnumPrefix && foundWithUnderscores_ == ReplaceUnderscores) return;
     foundByDisplay_.clear();
-    listBox_ = nullptr;
+    listBox_.reset();
     foundWithPrefix_ = RemoveEnumPrefix;
     foundWithUnderscores_ = ReplaceUnderscores;
 }
@@ -121,13 +121,13 @@ void ComboEnumLoader::RemoveAllEnumItems() {
     itemsByRawName_ = makeRef<Dictionary>();
     nextInsertPos_ = 0;
     foundByDisplay_.clear();
-    listBox_ = nullptr;
+    listBox_.reset();
 }
 
 Variant ComboEnumLoader::ClearAndLoadComboWithNormalItems() {
     iTAVComboBox& box = combo();
     followSettings();
-    listBox_ = nullptr;
+    listBox_.reset();
     box.Clear();
     listItems_.clear();
     for (const auto& [key, entry] : itemsByRawName_->entries()) {
@@ -136,18 +136,19 @@ Variant ComboEnumLoader::ClearAndLoadComboWithNormalItems() {
         box.AddItem(munge(item->EnumRawName), missingArg());
         listItems_.push_back(item);
     }
-    rememberList(box);
+    rememberList();
     return Utils::EmptyVariant();
 }
 
 bool ComboEnumLoader::listKnown(const iTAVComboBox& box) const {
     followSettings();
-    return listBox_ == &box && listRevision_ == box.ListRevision();
+    return listBox_.get() == &box && listRevision_ == box.ListRevision();
 }
 
-void ComboEnumLoader::rememberList(const iTAVComboBox& box) {
-    listBox_ = &box;
-    listRevision_ = box.ListRevision();
+// Holds the box, so that a later box at the same address is not taken for it.
+void ComboEnumLoader::rememberList() {
+    listBox_ = ComboControl;
+    listRevision_ = ComboControl->ListRevision();
 }
 
 bool ComboEnumLoader::isShownAs(const EnumDataItem& item, std::string_view entry) const {
@@ -156,7 +157,7 @@ bool ComboEnumLoader::isShownAs(const EnumDataItem& item, std::string_view entry
 
 void ComboEnumLoader::showInList(iTAVComboBox& box, const EnumDataItem& item, const std::string& text) {
     const bool known = listKnown(box);
-    listBox_ = nullptr;  // unknown until the list is as recorded again
+    listBox_.reset();  // unknown until the list is as recorded again
     bool found = false;
     const auto addIfMissing = [&] {
         if (found) return int32_t{-1};
@@ -203,7 +204,7 @@ void ComboEnumLoader::showInList(iTAVComboBox& box, const EnumDataItem& item, co
     }
     if (const int32_t at = addIfMissing(); at >= 0)
         listItems_.insert(listItems_.begin() + at, const_cast<EnumDataItem*>(&item));
-    rememberList(box);
+    rememberList();
 }
 
 std::string ComboEnumLoader::PrepareComboToShowValue(const Variant& TheValue) {

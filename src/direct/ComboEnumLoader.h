@@ -74,7 +74,8 @@ private:
     bool listKnown(const iTAVComboBox& box) const;
     // Whether the entry is exactly the item's munged name.
     bool isShownAs(const EnumDataItem& item, std::string_view entry) const;
-    void rememberList(const iTAVComboBox& box);
+    // Records the list of ComboControl as it is now.
+    void rememberList();
 
     Ref<Dictionary> itemsByValue_;
     Ref<Dictionary> itemsByRawName_;
@@ -96,7 +97,7 @@ private:
     // settings have not changed. Every entry was then the munged name of its item, so comparing
     // items is comparing texts, and showing a value needs no text of the list.
     mutable std::vector<EnumDataItem*> listItems_;
-    mutable const iTAVComboBox* listBox_ = nullptr;
+    mutable IRef<iTAVComboBox> listBox_;
     mutable uint64_t listRevision_ = 0;
 };
 
