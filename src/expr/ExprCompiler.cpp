@@ -135,8 +135,8 @@ void ExprCompiler::parseCall(int32_t nameIndex) {
     do {
         parseExpression();
         // A Double parameter takes a whole Double that travelled as a Long back as the same
-        // Double, so the trip is left out there.
-        if (!takesDouble(member, count)) program_.push({Op::Argument}, 0);
+        // Double (but for -0, which comes back as 0), so the trip is left out there.
+        program_.push({takesDouble(member, count) ? Op::DoubleArgument : Op::Argument}, 0);
         ++count;
     } while (kind() == ',');
     if (kind() != ')') raise(err::InvalidProcedureCall, text::ErrParamList);

@@ -193,6 +193,9 @@ Variant ExprProgram::run(const NamedVariables& variables, Ref<FunctionLib>& func
                 if (int32_t whole; top[-1].type() == VarType::R8 && Utils::DoubleAsLong(top[-1].r8(), whole))
                     top[-1].assignI4(whole);
                 break;
+            case Op::DoubleArgument:
+                if (top[-1].type() == VarType::R8 && top[-1].r8() == 0.0) top[-1].assignR8(0.0);
+                break;
             case Op::Call: {
                 const std::span<Variant> arguments(top - step.b, static_cast<size_t>(step.b));
                 Variant result = call(calls_[static_cast<size_t>(step.a)], functionLib, arguments);

@@ -35,6 +35,7 @@ public:
         VariableWithConstant,  // the variable at a with constants()[b]: PushVariable a, CombineConstant b
         Negate,        // unary minus on the top value
         Argument,      // a whole Double on top travels as a Long (the function-argument rule)
+        DoubleArgument,  // Argument for a Double parameter: the trip through Long only turns -0 into 0
         Call,          // calls()[a] on the top b values, in text order
         Raise,         // errors()[a]: the parse stops here
         Return,        // the top value is the result

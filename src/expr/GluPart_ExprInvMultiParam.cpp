@@ -37,7 +37,9 @@ GluPart_ExprInvMultiParam::~GluPart_ExprInvMultiParam() { DBugLifeTimes::TraceLi
 
 Ref<ExprEvaluator> GluPart_ExprInvMultiParam::StoreExpression() {
     ExprEvaluator& store = evaluator(store_);
-    if (previewParent()) {
+    // Without a binding item it is design time and there are no source variables to load; with
+    // one but no parent binding the preview is skipped, as loading would need the parent.
+    if (!bindingItem() || previewParent()) {
         store.SetNamedVariable(G::TheValue, Variant(T::PreviewTheValue));
         store.SetNamedVariable(G::TheOldValue, Variant(T::PreviewTheOldValue));
         loadSourceVariables();

@@ -152,6 +152,7 @@ TEST(ExprEvaluator, OperandsFromVariablesAndConstantsKeepTheVariantRules) {
         {"x ^ 0.5", {{"x", Variant::R8(-4)}}, "Err:5 \"\" \"Invalid procedure call or argument\""},
         // Double parameters take the computed Double; Variant parameters see whole values as Longs.
         {"Sqr(x * 4)", {{"x", Variant::R8(4)}}, "R8:4"},
+        {"Sin(0 * -1)", {}, "R8:0"},  // -0 becomes 0 on the way into a function
         {"IIf(x > 1, x * 2, 0)", {{"x", Variant::R8(1.5)}}, "I4:3"},
     });
 }

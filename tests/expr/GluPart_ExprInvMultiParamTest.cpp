@@ -46,8 +46,8 @@ TEST(GluPart_ExprInvMultiParam, NewGlueHasSampleValuesToTryTheDefaultWith) {
     Fixture f;
     Ref<ExprEvaluator> store = f.glue->StoreExpression();
     EXPECT_EQ(store->ExpressionString(), std::string("TheValue + ( MyProp1 / MyProp2 ) * ( MyProp1 ) \0", 48));
-    EXPECT_EQ(literal::print(store->NamedVariable("TheValue")), "R8:4.8");
-    EXPECT_EQ(literal::print(store->NamedVariable("TheOldValue")), "R8:3.2");
+    // Unbound, the getter's design-time preview puts readable samples over the numeric ones.
+    EXPECT_EQ(literal::print(store->NamedVariable("TheValue")), "Str:\"value now coming from UI\"");
     EXPECT_EQ(f.glue->StoreIntoProperty(), "");
 }
 
@@ -104,6 +104,12 @@ TEST(GluPart_ExprInvMultiParam, DesignTimePreviewShowsReadableSamples) {
     noParent.item->parent = nullptr;
     noParent.glue->WakeUp(noParent.item->asItem());
     EXPECT_EQ(literal::print(noParent.glue->StoreExpression()->NamedVariable("TheValue")), "R8:4.8");
+
+    // A glue not bound yet is at design time too: the samples, and no source variables.
+    const Ref<GluPart_ExprInvMultiParam> unbound = makeRef<GluPart_ExprInvMultiParam>();
+    EXPECT_EQ(literal::print(unbound->StoreExpression()->NamedVariable("TheOldValue")),
+              "Str:\"previous value shown to UI\"");
+    EXPECT_EQ(unbound->StoreExpression()->NamedVariablesCount(), 4);
 }
 
 TEST(GluPart_ExprInvMultiParam, ChoosingTheTargetProperty) {
