@@ -410,8 +410,9 @@ std::string shortestFloat(float f) {
     return layout(std::string_view(buf, static_cast<size_t>(p - buf)));
 }
 
-std::string quote(std::string_view s) {
-    std::string out = "\"";
+// The text with control characters, quotes and backslashes escaped, so that it stays on one line.
+std::string escaped(std::string_view s) {
+    std::string out;
     for (unsigned char c : s) {
         switch (c) {
             case '\t': out += "\\t"; break;
@@ -429,8 +430,10 @@ std::string quote(std::string_view s) {
                 }
         }
     }
-    return out + "\"";
+    return out;
 }
+
+std::string quote(std::string_view s) { return "\"" + escaped(s) + "\""; }
 
 std::string print(const Variant& v) {
     switch (v.type()) {
@@ -454,7 +457,7 @@ std::string print(const Variant& v) {
         }
         case VarType::Object:
             if (!v.object()) return std::string(kNothing);
-            return "Object:" + std::string(v.object()->typeName());
+            return "Object:" + escaped(v.object()->typeName());
         case VarType::Array: {
             std::string out;
             printArray(out, v.array());

@@ -67,6 +67,10 @@ TEST(ScriptRunner, AScriptThatCannotBeReadNamesTheLineAndRunsNothing) {
         {"show 1x\n", "line 1: expected a variable name: 1x"},
         {"prompts now\n", "line 1: unexpected text: now"},
         {"get x.Y -> \n", "line 1: expected a variable name"},
+        {"var a [[$x], I2:1]\n", "line 1: malformed value: [[$x], ..."},
+        {"var a [[$x], [$x, $x]]\n", "line 1: malformed value: [[$x], ..."},
+        {"var a [&x]\n", "line 1: malformed value: [&x] ..."},
+        {"var a [$x I2:1]\n", "line 1: malformed value: [$x ..."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -30,6 +30,11 @@ void BindingNotifier::SourceObjectChanged() {
     if (form_) form_->sourceChanged(*this);
 }
 
+void BindingNotifier::attach(Form* form) {
+    form_ = form;
+    if (form_ && designMode_) form_->SetDesignMode(true);
+}
+
 bool BindingNotifier::DesignMode() { return form_ ? form_->DesignMode() : designMode_; }
 
 void BindingNotifier::SetDesignMode(bool NewValue) {

@@ -26,7 +26,8 @@ public:
     std::string Log() { return log_.take(); }
 
     // Serves this form from now on (one form at a time); nullptr detaches.
-    void attach(Form* form) { form_ = form; }
+    // A design mode set on the notifier before the form took it carries over to the form.
+    void attach(Form* form);
     Form* form() const { return form_; }
 
 private:

@@ -140,8 +140,26 @@ Variant ScriptRunner::valueOf(const ScriptValue& v) {
             return variable(v.variable);
         case ScriptValue::Kind::RefVar:
             return variables_[v.variable];  // a variable passed by reference comes into being
+        case ScriptValue::Kind::Array:
+            return arrayOf(v);
     }
     return {};
+}
+
+Variant ScriptRunner::arrayOf(const ScriptValue& v) {
+    const int32_t rows = static_cast<int32_t>(v.elements.size());
+    const bool twoDimensional = rows > 0 && v.elements.front().kind == ScriptValue::Kind::Array;
+    if (!twoDimensional) {
+        SafeArray a({{0, rows}});
+        for (int32_t i = 0; i < rows; ++i) a.at({i}) = valueOf(v.elements[static_cast<size_t>(i)]);
+        return Variant(std::move(a));
+    }
+    const int32_t columns = static_cast<int32_t>(v.elements.front().elements.size());
+    SafeArray a({{0, rows}, {0, columns}});
+    for (int32_t i = 0; i < rows; ++i)
+        for (int32_t j = 0; j < columns; ++j)
+            a.at({i, j}) = valueOf(v.elements[static_cast<size_t>(i)].elements[static_cast<size_t>(j)]);
+    return Variant(std::move(a));
 }
 
 const MemberDesc& ScriptRunner::member(Object& obj, const Statement& s) const {
@@ -159,9 +177,19 @@ Variant ScriptRunner::call(Object& obj, const MemberDesc& m, InvokeKind kind, co
     args.reserve(s.values.size());
     for (const ScriptValue& v : s.values) args.push_back(valueOf(v));
     Ref<Object> keepAlive(&obj);  // the call may drop the script's last reference
-    Variant result = invokeMember(obj, m, kind, args);
-    for (size_t i = 0; i < s.values.size(); ++i)
-        if (s.values[i].kind == ScriptValue::Kind::RefVar) assign(s.values[i].variable, std::move(args[i]));
+    // By-reference arguments reach their variables also when the call fails after changing them.
+    const auto writeBack = [&] {
+        for (size_t i = 0; i < s.values.size(); ++i)
+            if (s.values[i].kind == ScriptValue::Kind::RefVar) assign(s.values[i].variable, std::move(args[i]));
+    };
+    Variant result;
+    try {
+        result = invokeMember(obj, m, kind, args);
+    } catch (...) {
+        writeBack();
+        throw;
+    }
+    writeBack();
     return result;
 }
 

@@ -72,6 +72,8 @@ private:
     Variant& variable(const std::string& name);
     Object& objectIn(const std::string& name);
     Variant valueOf(const ScriptValue& v);
+    // The array a script array value stands for, its elements read now.
+    Variant arrayOf(const ScriptValue& v);
     void assign(const std::string& name, Variant value);
     bool check(const Script::Expectation& e, const std::string& line);
 

@@ -53,6 +53,12 @@ inline constexpr std::string_view TrailingText = "unexpected text: ";
 inline constexpr std::string_view BadRegex = "not a regular expression: ";
 inline constexpr std::string_view LoneExpectation = "an expectation must follow a command";
 inline constexpr std::string_view MalformedValue = "malformed value: ";
+inline constexpr char ArrayOpen = '[';
+inline constexpr char ArrayClose = ']';
+inline constexpr char ArraySeparator = ',';
+inline constexpr std::string_view RaggedRows = "the rows of a two-dimensional array differ in length";
+inline constexpr std::string_view MixedRows = "an array mixes rows and single values";
+inline constexpr std::string_view ByRefElement = "an array element cannot be passed by reference";
 
 // How the command line reports a script it cannot read.
 inline constexpr std::string_view UnreadablePrefix = "tavparts script: ";

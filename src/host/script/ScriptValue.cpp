@@ -1,5 +1,7 @@
 #include "host/script/ScriptValue.h"
 
+#include <algorithm>
+
 #include "automation/AutomationError.h"
 #include "automation/TypedLiteral.h"
 #include "host/script/ScriptText.h"
@@ -22,6 +24,71 @@ std::string_view takeWord(std::string_view& text) {
     const std::string_view word = text.substr(0, n);
     text.remove_prefix(n);
     return word;
+}
+
+bool isNameChar(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+ScriptValue parseArray(std::string_view& text);
+
+// One element of an array: ends before the "," or "]" that follows it.
+ScriptValue parseElement(std::string_view& text) {
+    skipBlanks(text);
+    if (text.empty()) throw ScriptSyntaxError(std::string(T::ExpectedValue));
+    ScriptValue v;
+    const char first = text.front();
+    if (first == T::ByRef) throw ScriptSyntaxError(std::string(T::ByRefElement));
+    if (first == T::ObjectRef || first == T::CopyRef) {
+        size_t n = 1;
+        while (n < text.size() && isNameChar(text[n])) ++n;
+        const std::string_view name = text.substr(1, n - 1);
+        if (!isName(name)) throw ScriptSyntaxError(std::string(T::ExpectedName));
+        v.kind = first == T::ObjectRef ? ScriptValue::Kind::ObjectVar : ScriptValue::Kind::CopyVar;
+        v.variable = name;
+        text.remove_prefix(n);
+        return v;
+    }
+    if (text.starts_with(T::Missing) && (text.size() == T::Missing.size() || !isNameChar(text[T::Missing.size()]))) {
+        v.kind = ScriptValue::Kind::Missing;
+        text.remove_prefix(T::Missing.size());
+        return v;
+    }
+    if (first == T::ArrayOpen) return parseArray(text);
+    v.literal = literal::parsePrefix(text);
+    return v;
+}
+
+// "[" element { "," element } "]", or "[]"; rows of a two-dimensional array are arrays of the
+// same length.
+ScriptValue parseArray(std::string_view& text) {
+    ScriptValue v;
+    v.kind = ScriptValue::Kind::Array;
+    text.remove_prefix(1);  // the "["
+    skipBlanks(text);
+    if (!text.empty() && text.front() == T::ArrayClose) {
+        text.remove_prefix(1);
+        return v;
+    }
+    for (;;) {
+        v.elements.push_back(parseElement(text));
+        skipBlanks(text);
+        if (text.empty()) throw ScriptSyntaxError(std::string(T::ExpectedValue));
+        const char c = text.front();
+        text.remove_prefix(1);
+        if (c == T::ArrayClose) break;
+        if (c != T::ArraySeparator) throw ScriptSyntaxError(std::string(T::ExpectedValue));
+    }
+    const auto isRow = [](const ScriptValue& e) { return e.kind == ScriptValue::Kind::Array; };
+    const size_t rows = static_cast<size_t>(std::count_if(v.elements.begin(), v.elements.end(), isRow));
+    if (rows != 0 && rows != v.elements.size()) throw ScriptSyntaxError(std::string(T::MixedRows));
+    for (const ScriptValue& row : v.elements) {
+        if (!isRow(row)) break;
+        if (row.elements.size() != v.elements.front().elements.size() ||
+            std::any_of(row.elements.begin(), row.elements.end(), isRow))
+            throw ScriptSyntaxError(std::string(T::RaggedRows));
+    }
+    return v;
 }
 
 }  // namespace
@@ -68,7 +135,19 @@ ScriptValue parse(std::string_view& text) {
         v.literal = literal::parsePrefix(text);
     } catch (const AutomationError& e) {
         std::string_view word = start;
-        throw ScriptSyntaxError(std::string(T::MalformedValue) + excerpt(takeWord(word)) + " (" + e.description() + ")");
+        const std::string malformed =
+            std::string(T::MalformedValue) + excerpt(takeWord(word)) + " (" + e.description() + ")";
+        if (first != T::ArrayOpen) throw ScriptSyntaxError(malformed);
+        // An array with variables or Missing among its elements; anything else keeps the
+        // literal's own complaint.
+        text = start;
+        try {
+            v = parseArray(text);
+        } catch (const ScriptSyntaxError&) {
+            throw ScriptSyntaxError(malformed);
+        } catch (const AutomationError&) {
+            throw ScriptSyntaxError(malformed);
+        }
     }
     if (!text.empty() && !isBlank(text.front())) {
         std::string_view word = start;

@@ -2,19 +2,23 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "automation/Variant.h"
 
 namespace tav {
 
 // A value as a script line writes it: a typed literal (Nothing, Unallocated and arrays
-// included), Missing, or a script variable: @name (its object), $name (a copy of its value),
-// &name (the variable itself, by reference).
+// included), Missing, a script variable: @name (its object), $name (a copy of its value),
+// &name (the variable itself, by reference), or an array whose elements include variables or
+// Missing, made when the line runs: [v, ...] one-dimensional, [[v, ...], ...] two-dimensional
+// (rows first), both from 0.
 struct ScriptValue {
-    enum class Kind : uint8_t { Literal, Missing, ObjectVar, CopyVar, RefVar };
+    enum class Kind : uint8_t { Literal, Missing, ObjectVar, CopyVar, RefVar, Array };
     Kind kind = Kind::Literal;
     Variant literal;
     std::string variable;
+    std::vector<ScriptValue> elements;  // Array: the elements, or the rows (each an Array)
 };
 
 // Why a script line cannot be read.
