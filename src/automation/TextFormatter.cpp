@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "automation/UnicodeCase.h"
+
 namespace tav {
 
 namespace {
@@ -13,32 +15,8 @@ constexpr char kUpperCase = '>';
 constexpr char kFromLeft = '!';
 constexpr char kNoBlank = '\0';
 
-// Case mapping of ASCII and of the Latin-1 letters (U+00C0..U+00DE <-> U+00E0..U+00FE, without
-// the multiplication and division signs), the letters a Western locale shows in one byte.
-constexpr unsigned char kLatin1Lead = 0xC3;
-constexpr unsigned char kLatin1UpperFirst = 0x80, kLatin1UpperLast = 0x9E;
-constexpr unsigned char kLatin1LowerFirst = 0xA0, kLatin1LowerLast = 0xBE;
-constexpr unsigned char kTimesSign = 0x97, kDivideSign = 0xB7;
-constexpr unsigned char kLatin1CaseOffset = 0x20;
-
 std::string mapCase(std::string_view s, TextSection::Case mode) {
-    std::string r(s);
-    const bool upper = mode == TextSection::Case::Upper;
-    for (size_t i = 0; i < r.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(r[i]);
-        if (c < 0x80) {
-            if (upper && c >= 'a' && c <= 'z') r[i] = char(c - 'a' + 'A');
-            if (!upper && c >= 'A' && c <= 'Z') r[i] = char(c - 'A' + 'a');
-        } else if (c == kLatin1Lead && i + 1 < r.size()) {
-            const unsigned char t = static_cast<unsigned char>(r[i + 1]);
-            if (upper && t >= kLatin1LowerFirst && t <= kLatin1LowerLast && t != kDivideSign)
-                r[i + 1] = char(t - kLatin1CaseOffset);
-            if (!upper && t >= kLatin1UpperFirst && t <= kLatin1UpperLast && t != kTimesSign)
-                r[i + 1] = char(t + kLatin1CaseOffset);
-            ++i;
-        }
-    }
-    return r;
+    return mode == TextSection::Case::Upper ? upperCased(s) : lowerCased(s);
 }
 
 bool isContinuation(char c) {

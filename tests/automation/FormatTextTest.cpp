@@ -23,10 +23,15 @@ const FormatCase kText[] = {
     {Variant("abcdef"), "!@@@", "abcdef"},
     {Variant("a"), "!&&&x", "ax"},
     {Variant("ab"), "@!@@@", "ab  "},
-    // Case mapping covers ASCII and the Latin-1 letters.
+    // Case mapping: letter by letter, every script; signs, a letter without a one-letter
+    // capital (sharp s) and bytes that are not UTF-8 stay.
     {Variant("ABC Def"), "<", "abc def"},
     {Variant("\xC3\xA9t\xC3\xA9 \xC3\xB7"), ">", "\xC3\x89T\xC3\x89 \xC3\xB7"},
     {Variant("\xC3\x80\xC3\x97"), "<", "\xC3\xA0\xC3\x97"},
+    {Variant("\xD0\xBF\xD1\x80\xD0\xB8 \xCF\x83\xCE\xB1\xCF\x82 \xC3\xBF\xC5\x93"), ">",
+     "\xD0\x9F\xD0\xA0\xD0\x98 \xCE\xA3\xCE\x91\xCE\xA3 \xC5\xB8\xC5\x92"},
+    {Variant("\xD0\x96\xCE\xA3\xC4\x80"), "<", "\xD0\xB6\xCF\x83\xC4\x81"},
+    {Variant("stra\xC3\x9F" "e \xFF\xC3"), ">", "STRA\xC3\x9F" "E \xFF\xC3"},
     {Variant("mixed"), "<>", "MIXED"},
     {Variant("ABC"), "@@@@", " ABC"},  // no case mark: the letters stay as they are
     // A placeholder takes a character, not a byte.
