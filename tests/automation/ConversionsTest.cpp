@@ -103,6 +103,16 @@ INSTANTIATE_TEST_SUITE_P(Text, ChangeTypeTable,
                                          Case{"Str:\"1e-999999999999999999\"", VarType::R8, "R8:0"},
                                          Case{"Str:\"1e-45\"", VarType::R4, "R4:1e-45"}));
 
+// Unicode space separators are blanks around numbers, dates and Booleans; zero-width ones are not.
+INSTANTIATE_TEST_SUITE_P(
+    UnicodeBlanks, ChangeTypeTable,
+    testing::Values(Case{"Str:\"\\u300012\\u2003\"", VarType::R8, "R8:12"},
+                    Case{"Str:\"\\u202F-7\\u00A0\"", VarType::I4, "I4:-7"},
+                    Case{"Str:\"\\u2029True\\u205F\"", VarType::Bool, "Bool:True"},
+                    Case{"Str:\"\\u16801/2/2000\\u200A\"", VarType::Date, "Date:36527"},
+                    Case{"Str:\"\\u200B12\"", VarType::R8, "Err:13"},
+                    Case{"Str:\"12\\uFEFF\"", VarType::R8, "Err:13"}));
+
 TEST(ChangeType, BooleansBecomeNumbersWithoutAlphaBool) {
     EXPECT_EQ(convert("Bool:True", VarType::String, false), "Str:\"-1\"");
     EXPECT_EQ(convert("Bool:False", VarType::String, false), "Str:\"0\"");
