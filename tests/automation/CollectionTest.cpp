@@ -7,18 +7,12 @@
 #include "automation/Invoke.h"
 #include "automation/TypedLiteral.h"
 #include "automation/VariantEnumerator.h"
+#include "support/ErrorOf.h"
 
 namespace tav {
 namespace {
 
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testing_support::errorOf;
 
 std::string contents(const Collection& c) {
     std::string out;

@@ -6,6 +6,7 @@
 #include "automation/Invoke.h"
 #include "automation/TLIApplication.h"
 #include "automation/TypedLiteral.h"
+#include "support/ErrorOf.h"
 
 namespace tav {
 namespace {
@@ -99,14 +100,7 @@ Variant call(Object& o, std::string_view name, InvokeKind k, std::vector<Variant
     return invoke(o, name, k, args);
 }
 
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testing_support::errorOf;
 
 TEST(Invoke, GetsAndLetsByNameWithoutRegardToCase) {
     Ref<Sample> s = makeRef<Sample>();

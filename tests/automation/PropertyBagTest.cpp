@@ -8,18 +8,12 @@
 
 #include "automation/PropertyBag.h"
 #include "automation/TypedLiteral.h"
+#include "support/ErrorOf.h"
 
 namespace tav {
 namespace {
 
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testing_support::errorOf;
 
 std::string tempPath(const char* name) {
     return (std::filesystem::temp_directory_path() / (std::string("tav-bag-") + name + "-" +

@@ -6,6 +6,7 @@
 #include "automation/ErrorNumbers.h"
 #include "automation/SafeArray.h"
 #include "automation/TypedLiteral.h"
+#include "support/ErrorOf.h"
 
 using namespace tav;
 
@@ -55,14 +56,7 @@ TEST(Variant, MovedFromIsEmptyAndSelfAssignmentIsSafe) {
     EXPECT_EQ(literal::print(arr), "[[I2:1, I2:2], [I2:3, I2:4]]");
 }
 
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testing_support::errorOf;
 
 TEST(SafeArray, UnallocatedDiffersFromEmptyAndBoundsAreChecked) {
     SafeArray none = SafeArray::unallocated();

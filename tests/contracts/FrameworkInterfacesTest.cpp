@@ -10,18 +10,12 @@
 #include "contracts/iTAVGluePart.h"
 #include "contracts/iTAVParentBinding.h"
 #include "contracts/iTAVSourcePart.h"
+#include "support/ErrorOf.h"
 
 namespace tav {
 namespace {
 
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testing_support::errorOf;
 
 // A host-side binding item.
 class FakeItem : public Dispatchable<FakeItem>, public iTAVBindingItem {

@@ -9,18 +9,12 @@
 #include "host/controls/CheckBox.h"
 #include "host/controls/ComboBox.h"
 #include "host/controls/TextBox.h"
+#include "support/ErrorOf.h"
 
 namespace tav {
 namespace {
 
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testing_support::errorOf;
 
 TEST(TextBox, KeepsTheShownValueAsText) {
     struct Case {

@@ -10,6 +10,7 @@
 #include "host/objects/Job.h"
 #include "host/objects/NotifyingObject.h"
 #include "host/objects/PredefinedObject.h"
+#include "support/ErrorOf.h"
 
 namespace tav {
 namespace {
@@ -17,14 +18,7 @@ namespace {
 using testparts::get;
 using testparts::let;
 
-int errorOf(auto&& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testing_support::errorOf;
 
 Variant call(Object& o, std::string_view name, std::vector<Variant> args) {
     return invoke(o, name, InvokeKind::Method, args);
