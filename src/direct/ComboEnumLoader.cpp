@@ -155,7 +155,7 @@ bool ComboEnumLoader::isShownAs(const EnumDataItem& item, std::string_view entry
     return item.EnumRawName.starts_with(RemoveEnumPrefix) && munge(item.EnumRawName) == entry;
 }
 
-void ComboEnumLoader::showInList(iTAVComboBox& box, const EnumDataItem& item, const std::string& text) {
+void ComboEnumLoader::showInList(iTAVComboBox& box, EnumDataItem& item, const std::string& text) {
     const bool known = listKnown(box);
     listBox_.reset();  // unknown until the list is as recorded again
     bool found = false;
@@ -185,7 +185,7 @@ void ComboEnumLoader::showInList(iTAVComboBox& box, const EnumDataItem& item, co
             const std::string entry = box.List(i);
             if (entry == text) {
                 found = true;
-                keptFromEnd.push_back(const_cast<EnumDataItem*>(&item));
+                keptFromEnd.push_back(&item);
                 continue;
             }
             EnumDataItem& other = itemByDisplayString(entry);
@@ -203,12 +203,12 @@ void ComboEnumLoader::showInList(iTAVComboBox& box, const EnumDataItem& item, co
         listItems_.assign(keptFromEnd.rbegin(), keptFromEnd.rend());
     }
     if (const int32_t at = addIfMissing(); at >= 0)
-        listItems_.insert(listItems_.begin() + at, const_cast<EnumDataItem*>(&item));
+        listItems_.insert(listItems_.begin() + at, &item);
     rememberList();
 }
 
 std::string ComboEnumLoader::PrepareComboToShowValue(const Variant& TheValue) {
-    const EnumDataItem* item = itemByValue(TheValue);
+    EnumDataItem* item = itemByValue(TheValue);
     if (!item) fail(err::InvalidProcedureCall, T::ErrSource, std::string(T::NotFoundForEnumValue));
     std::string text = munge(item->EnumRawName);
     if (!ComboControl) return text;

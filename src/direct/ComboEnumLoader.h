@@ -70,7 +70,7 @@ private:
     void followSettings() const;
     // Takes out every suppressed entry but those of `item`, and adds the item's text when the
     // list does not have it.
-    void showInList(iTAVComboBox& box, const EnumDataItem& item, const std::string& text);
+    void showInList(iTAVComboBox& box, EnumDataItem& item, const std::string& text);
     bool listKnown(const iTAVComboBox& box) const;
     // Whether the entry is exactly the item's munged name.
     bool isShownAs(const EnumDataItem& item, std::string_view entry) const;
