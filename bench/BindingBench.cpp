@@ -4,8 +4,8 @@
 // the write is reported and the binding redisplayed after the cycle, as on a real form.
 #include <benchmark/benchmark.h>
 
-#include "automation/Conversions.h"
-#include "automation/Invoke.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/objects/Invoke.h"
 #include "glues/GluPart_ScaleProp.h"
 #include "host/controls/TextBox.h"
 #include "host/framework/Form.h"

@@ -6,9 +6,9 @@
 
 #include <array>
 
-#include "automation/Dispatchable.h"
-#include "automation/Invoke.h"
-#include "automation/TLIApplication.h"
+#include "automation/objects/Dispatchable.h"
+#include "automation/objects/Invoke.h"
+#include "automation/objects/TLIApplication.h"
 
 namespace tav {
 namespace {

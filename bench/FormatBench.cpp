@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "automation/Format.h"
+#include "automation/format/Format.h"
 
 namespace {
 

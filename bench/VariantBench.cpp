@@ -2,9 +2,9 @@
 // and the two text conversions that run on every edit of a bound text box.
 #include <benchmark/benchmark.h>
 
-#include "automation/Conversions.h"
-#include "automation/Operators.h"
-#include "automation/Variant.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/operators/Operators.h"
+#include "automation/values/Variant.h"
 #include "util/Utils.h"
 
 using namespace tav;

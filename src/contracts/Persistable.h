@@ -1,11 +1,11 @@
 #pragma once
 #include <string_view>
 
-#include "automation/ClassDesc.h"
-#include "automation/ConnectionPoint.h"
-#include "automation/Guid.h"
-#include "automation/Object.h"
-#include "automation/PropertyBag.h"
+#include "automation/objects/ClassDesc.h"
+#include "automation/objects/ConnectionPoint.h"
+#include "automation/values/Guid.h"
+#include "automation/values/Object.h"
+#include "automation/objects/PropertyBag.h"
 
 namespace tav {
 

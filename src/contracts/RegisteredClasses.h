@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "automation/Guid.h"
+#include "automation/values/Guid.h"
 
 // The library's registered identity: the type library and its public classes, with the ids
 // chosen once and kept for good.

@@ -1,6 +1,6 @@
 #include "contracts/iTAVBindingItem.h"
 
-#include "automation/Dispatchable.h"
+#include "automation/objects/Dispatchable.h"
 #include "contracts/iTAVControlPart.h"
 #include "contracts/iTAVParentBinding.h"
 

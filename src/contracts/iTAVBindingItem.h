@@ -1,10 +1,10 @@
 #pragma once
 #include <string>
 
-#include "automation/ClassDesc.h"
-#include "automation/Guid.h"
-#include "automation/Interfaces.h"
-#include "automation/SafeArray.h"
+#include "automation/objects/ClassDesc.h"
+#include "automation/values/Guid.h"
+#include "automation/objects/Interfaces.h"
+#include "automation/values/SafeArray.h"
 
 namespace tav {
 

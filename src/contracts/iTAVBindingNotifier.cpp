@@ -1,6 +1,6 @@
 #include "contracts/iTAVBindingNotifier.h"
 
-#include "automation/Dispatchable.h"
+#include "automation/objects/Dispatchable.h"
 
 namespace tav {
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <string_view>
 
-#include "automation/ClassDesc.h"
-#include "automation/Guid.h"
+#include "automation/objects/ClassDesc.h"
+#include "automation/values/Guid.h"
 
 namespace tav {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "automation/Variant.h"
+#include "automation/values/Variant.h"
 
 namespace tav {
 

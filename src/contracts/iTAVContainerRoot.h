@@ -1,9 +1,9 @@
 #pragma once
 #include <string_view>
 
-#include "automation/ClassDesc.h"
-#include "automation/Guid.h"
-#include "automation/Interfaces.h"
+#include "automation/objects/ClassDesc.h"
+#include "automation/values/Guid.h"
+#include "automation/objects/Interfaces.h"
 
 namespace tav {
 

@@ -1,7 +1,7 @@
 #pragma once
-#include "automation/ClassDesc.h"
-#include "automation/Guid.h"
-#include "automation/Variant.h"
+#include "automation/objects/ClassDesc.h"
+#include "automation/values/Guid.h"
+#include "automation/values/Variant.h"
 
 namespace tav {
 

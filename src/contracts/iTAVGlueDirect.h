@@ -1,10 +1,10 @@
 #pragma once
 #include <string_view>
 
-#include "automation/ClassDesc.h"
-#include "automation/Guid.h"
-#include "automation/Object.h"
-#include "automation/Variant.h"
+#include "automation/objects/ClassDesc.h"
+#include "automation/values/Guid.h"
+#include "automation/values/Object.h"
+#include "automation/values/Variant.h"
 
 namespace tav {
 

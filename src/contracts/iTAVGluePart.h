@@ -1,8 +1,8 @@
 #pragma once
-#include "automation/ClassDesc.h"
-#include "automation/Guid.h"
-#include "automation/Interfaces.h"
-#include "automation/Variant.h"
+#include "automation/objects/ClassDesc.h"
+#include "automation/values/Guid.h"
+#include "automation/objects/Interfaces.h"
+#include "automation/values/Variant.h"
 #include "contracts/iTAVBindingItem.h"
 
 // Framework interfaces are pure abstract classes, not Objects: a part derives from

@@ -1,6 +1,6 @@
 #include "contracts/iTAVParentBinding.h"
 
-#include "automation/Dispatchable.h"
+#include "automation/objects/Dispatchable.h"
 #include "contracts/iTAVControlFinder.h"
 #include "contracts/iTAVSourcePart.h"
 

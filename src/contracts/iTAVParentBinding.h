@@ -1,7 +1,7 @@
 #pragma once
-#include "automation/ClassDesc.h"
-#include "automation/Guid.h"
-#include "automation/Interfaces.h"
+#include "automation/objects/ClassDesc.h"
+#include "automation/values/Guid.h"
+#include "automation/objects/Interfaces.h"
 
 namespace tav {
 

@@ -2,10 +2,10 @@
 #include <string>
 #include <string_view>
 
-#include "automation/ClassDesc.h"
-#include "automation/Guid.h"
-#include "automation/SafeArray.h"
-#include "automation/Variant.h"
+#include "automation/objects/ClassDesc.h"
+#include "automation/values/Guid.h"
+#include "automation/values/SafeArray.h"
+#include "automation/values/Variant.h"
 
 namespace tav {
 

@@ -1,6 +1,6 @@
 #include "contracts/iTAVSourcePart.h"
 
-#include "automation/Dispatchable.h"
+#include "automation/objects/Dispatchable.h"
 
 namespace tav {
 

@@ -2,11 +2,11 @@
 #include <string>
 #include <string_view>
 
-#include "automation/ClassDesc.h"
-#include "automation/Guid.h"
-#include "automation/Interfaces.h"
-#include "automation/SafeArray.h"
-#include "automation/Variant.h"
+#include "automation/objects/ClassDesc.h"
+#include "automation/values/Guid.h"
+#include "automation/objects/Interfaces.h"
+#include "automation/values/SafeArray.h"
+#include "automation/values/Variant.h"
 #include "contracts/iTAVBindingNotifier.h"
 
 namespace tav {

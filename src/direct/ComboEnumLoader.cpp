@@ -1,7 +1,7 @@
 #include "direct/ComboEnumLoader.h"
 
-#include "automation/Conversions.h"
-#include "automation/ErrorNumbers.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/values/ErrorNumbers.h"
 #include "util/Utils.h"
 
 namespace tav {

@@ -6,9 +6,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "automation/Dictionary.h"
-#include "automation/Interfaces.h"
-#include "automation/Variant.h"
+#include "automation/objects/Dictionary.h"
+#include "automation/objects/Interfaces.h"
+#include "automation/values/Variant.h"
 #include "contracts/iTAVComboBox.h"
 #include "direct/EnumDataItem.h"
 

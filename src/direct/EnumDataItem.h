@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "automation/Object.h"
-#include "automation/Variant.h"
+#include "automation/values/Object.h"
+#include "automation/values/Variant.h"
 
 namespace tav {
 

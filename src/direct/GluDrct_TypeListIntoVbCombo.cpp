@@ -2,12 +2,12 @@
 
 #include <vector>
 
-#include "automation/Conversions.h"
-#include "automation/ErrorNumbers.h"
-#include "automation/SafeArray.h"
-#include "automation/TLIApplication.h"
-#include "automation/TypeInfo.h"
-#include "automation/VarType.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/values/ErrorNumbers.h"
+#include "automation/values/SafeArray.h"
+#include "automation/objects/TLIApplication.h"
+#include "automation/objects/TypeInfo.h"
+#include "automation/values/VarType.h"
 #include "util/DBugLifeTimes.h"
 #include "util/Utils.h"
 

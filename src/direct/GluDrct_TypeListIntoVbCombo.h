@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "automation/Dispatchable.h"
-#include "automation/Variant.h"
+#include "automation/objects/Dispatchable.h"
+#include "automation/values/Variant.h"
 #include "contracts/Persistable.h"
 #include "contracts/iTAVGlueDirect.h"
 #include "contracts/iTAVPerPropertyBrowsing.h"

@@ -1,6 +1,6 @@
 #include "expr/ExprCompiler.h"
 
-#include "automation/ErrorNumbers.h"
+#include "automation/values/ErrorNumbers.h"
 #include "expr/ExprEvaluatorText.h"
 
 namespace tav {

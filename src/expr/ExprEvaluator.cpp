@@ -1,7 +1,7 @@
 #include "expr/ExprEvaluator.h"
 
-#include "automation/AutomationError.h"
-#include "automation/ErrorNumbers.h"
+#include "automation/values/AutomationError.h"
+#include "automation/values/ErrorNumbers.h"
 #include "expr/ExprCompiler.h"
 #include "expr/ExprEvaluatorText.h"
 #include "expr/Tokenizer.h"

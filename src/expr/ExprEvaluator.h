@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "automation/Dispatchable.h"
-#include "automation/Variant.h"
+#include "automation/objects/Dispatchable.h"
+#include "automation/values/Variant.h"
 #include "expr/ExprProgram.h"
 #include "expr/ExprTokens.h"
 #include "expr/FunctionLib.h"

@@ -1,7 +1,7 @@
 #include "expr/ExprGlue.h"
 
-#include "automation/AutomationError.h"
-#include "automation/ErrorNumbers.h"
+#include "automation/values/AutomationError.h"
+#include "automation/values/ErrorNumbers.h"
 
 namespace tav {
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <string_view>
 
-#include "automation/Interfaces.h"
-#include "automation/SafeArray.h"
+#include "automation/objects/Interfaces.h"
+#include "automation/values/SafeArray.h"
 #include "contracts/iTAVBindingItem.h"
 #include "contracts/iTAVGluePart.h"
 #include "contracts/iTAVParentBinding.h"

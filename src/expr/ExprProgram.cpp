@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "automation/ErrorNumbers.h"
-#include "automation/Invoke.h"
-#include "automation/Operators.h"
-#include "automation/RealPower.h"
+#include "automation/values/ErrorNumbers.h"
+#include "automation/objects/Invoke.h"
+#include "automation/operators/Operators.h"
+#include "automation/operators/RealPower.h"
 #include "expr/ExprEvaluatorText.h"
 #include "expr/FunctionLib.h"
 #include "expr/NamedVariables.h"

@@ -5,10 +5,10 @@
 
 #include <span>
 
-#include "automation/AutomationError.h"
-#include "automation/ClassDesc.h"
-#include "automation/Object.h"
-#include "automation/Variant.h"
+#include "automation/values/AutomationError.h"
+#include "automation/objects/ClassDesc.h"
+#include "automation/values/Object.h"
+#include "automation/values/Variant.h"
 
 namespace tav {
 

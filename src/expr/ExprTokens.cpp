@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "automation/AutomationError.h"
-#include "automation/ErrorNumbers.h"
+#include "automation/values/AutomationError.h"
+#include "automation/values/ErrorNumbers.h"
 #include "expr/ExprEvaluatorText.h"
 #include "expr/Tokenizer.h"
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "automation/ClassDesc.h"
-#include "automation/DispatchTypes.h"
-#include "automation/Variant.h"
+#include "automation/objects/ClassDesc.h"
+#include "automation/objects/DispatchTypes.h"
+#include "automation/values/Variant.h"
 
 namespace tav {
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "automation/AutomationError.h"
-#include "automation/Conversions.h"
-#include "automation/ErrorNumbers.h"
+#include "automation/values/AutomationError.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/values/ErrorNumbers.h"
 #include "expr/FunctionLibText.h"
 #include "util/DBugLifeTimes.h"
 #include "util/Utils.h"

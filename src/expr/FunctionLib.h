@@ -3,8 +3,8 @@
 #include <span>
 #include <string_view>
 
-#include "automation/Dispatchable.h"
-#include "automation/Variant.h"
+#include "automation/objects/Dispatchable.h"
+#include "automation/values/Variant.h"
 
 namespace tav {
 

@@ -1,6 +1,6 @@
 #include "expr/GluPart_Expr1Param.h"
 
-#include "automation/Conversions.h"
+#include "automation/conversions/Conversions.h"
 #include "util/DBugLifeTimes.h"
 
 namespace tav {

@@ -1,8 +1,8 @@
 #include "expr/GluPart_ExprInvMultiParam.h"
 
-#include "automation/AutomationError.h"
-#include "automation/Conversions.h"
-#include "automation/ErrorNumbers.h"
+#include "automation/values/AutomationError.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/values/ErrorNumbers.h"
 #include "util/DBugLifeTimes.h"
 #include "util/Utils.h"
 

@@ -2,9 +2,9 @@
 
 #include <limits>
 
-#include "automation/AutomationError.h"
-#include "automation/Conversions.h"
-#include "automation/ErrorNumbers.h"
+#include "automation/values/AutomationError.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/values/ErrorNumbers.h"
 #include "util/DBugLifeTimes.h"
 
 namespace tav {

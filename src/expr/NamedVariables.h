@@ -5,7 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "automation/Variant.h"
+#include "automation/values/Variant.h"
 
 namespace tav {
 

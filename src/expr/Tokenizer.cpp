@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "automation/AutomationError.h"
-#include "automation/ErrorNumbers.h"
+#include "automation/values/AutomationError.h"
+#include "automation/values/ErrorNumbers.h"
 
 namespace tav::Tokenizer {
 

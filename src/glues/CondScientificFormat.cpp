@@ -3,10 +3,10 @@
 #include <cstdlib>
 #include <optional>
 
-#include "automation/AutomationError.h"
-#include "automation/Conversions.h"
-#include "automation/ErrorNumbers.h"
-#include "automation/Format.h"
+#include "automation/values/AutomationError.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/values/ErrorNumbers.h"
+#include "automation/format/Format.h"
 
 namespace tav::CondScientificFormat {
 

@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "automation/Variant.h"
+#include "automation/values/Variant.h"
 
 // The conditional scientific text of a value: moderate magnitudes in plain decimals, the
 // others in scientific notation, always with about four significant digits.

@@ -1,6 +1,6 @@
 #include "glues/GluPart_FireOrvaneCmd.h"
 
-#include "automation/Conversions.h"
+#include "automation/conversions/Conversions.h"
 #include "contracts/iTAVControlFinder.h"
 #include "contracts/iTAVParentBinding.h"
 #include "util/DBugLifeTimes.h"

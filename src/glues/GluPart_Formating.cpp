@@ -2,10 +2,10 @@
 
 #include <limits>
 
-#include "automation/Conversions.h"
-#include "automation/Format.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/format/Format.h"
 #include "glues/CondScientificFormat.h"
-#include "registry/StringResources.h"
+#include "contracts/StringResources.h"
 #include "util/DBugLifeTimes.h"
 #include "util/Utils.h"
 

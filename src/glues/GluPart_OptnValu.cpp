@@ -1,6 +1,6 @@
 #include "glues/GluPart_OptnValu.h"
 
-#include "automation/Conversions.h"
+#include "automation/conversions/Conversions.h"
 #include "glues/StopCycle.h"
 #include "util/DBugLifeTimes.h"
 #include "util/Utils.h"

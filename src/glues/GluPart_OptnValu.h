@@ -1,7 +1,7 @@
 #pragma once
 #include <string_view>
 
-#include "automation/Dispatchable.h"
+#include "automation/objects/Dispatchable.h"
 #include "contracts/Persistable.h"
 #include "glues/StatelessGlue.h"
 

@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "automation/Dispatchable.h"
+#include "automation/objects/Dispatchable.h"
 #include "contracts/Persistable.h"
 #include "glues/StatelessGlue.h"
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "automation/Conversions.h"
-#include "automation/Operators.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/operators/Operators.h"
 #include "util/DBugLifeTimes.h"
 
 namespace tav {

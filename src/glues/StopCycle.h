@@ -1,6 +1,6 @@
 #pragma once
-#include "automation/AutomationError.h"
-#include "automation/ErrorNumbers.h"
+#include "automation/values/AutomationError.h"
+#include "automation/values/ErrorNumbers.h"
 
 namespace tav {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "automation/DispatchTypes.h"
+#include "automation/objects/DispatchTypes.h"
 
 namespace tav {
 

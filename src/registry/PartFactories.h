@@ -2,8 +2,8 @@
 #include <span>
 #include <string_view>
 
-#include "automation/ClassDesc.h"
-#include "automation/Object.h"
+#include "automation/objects/ClassDesc.h"
+#include "automation/values/Object.h"
 
 // How the library makes its parts. Every class of the registered table (contracts/
 // RegisteredClasses.h) that has been built gets one line in PartFactories.cpp:

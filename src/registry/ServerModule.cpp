@@ -3,10 +3,10 @@
 #include <atomic>
 #include <exception>
 
-#include "automation/AutomationError.h"
-#include "automation/ClassFactory.h"
-#include "automation/ErrorNumbers.h"
-#include "automation/FileRegistry.h"
+#include "automation/values/AutomationError.h"
+#include "automation/server/ClassFactory.h"
+#include "automation/values/ErrorNumbers.h"
+#include "automation/server/FileRegistry.h"
 #include "contracts/RegisteredClasses.h"
 #include "registry/LibraryClasses.h"
 #include "registry/ServerRegistration.h"

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "automation/Guid.h"
+#include "automation/values/Guid.h"
 
 // What the library's server exports do (src/server/ServerExports.cpp forwards to these; they
 // are callable in-process too). None of them lets an exception out: failures are HRESULTs.

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "automation/FileRegistry.h"
+#include "automation/server/FileRegistry.h"
 
 // Self-registration of the library as an in-process server: for every creatable class its
 // class id (name, server path, threading model, program id, type library) and its program

@@ -4,8 +4,8 @@
 #include <set>
 #include <sstream>
 
-#include "automation/FileRegistry.h"
-#include "automation/TypedLiteral.h"
+#include "automation/server/FileRegistry.h"
+#include "automation/values/TypedLiteral.h"
 #include "contracts/RegisteredClasses.h"
 #include "registry/PartFactories.h"
 #include "registry/ServerRegistration.h"

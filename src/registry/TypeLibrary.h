@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "automation/ClassDesc.h"
+#include "automation/objects/ClassDesc.h"
 
 namespace tav {
 

@@ -2,7 +2,7 @@
 #include <optional>
 #include <string_view>
 
-#include "automation/Variant.h"
+#include "automation/values/Variant.h"
 
 // The text form of the special values a funnel may show on conflict. A designer types the
 // conflict value as text, and the property bag keeps it as text, so Null, Empty, Nothing and

@@ -2,9 +2,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "automation/Collection.h"
-#include "automation/Dispatchable.h"
-#include "automation/PropertyBag.h"
+#include "automation/objects/Collection.h"
+#include "automation/objects/Dispatchable.h"
+#include "automation/objects/PropertyBag.h"
 #include "scope/FunneledPropertyHolder.h"
 
 // The ordered, keyed set of funnels of one in-scope source part: one FunneledPropertyHolder per

@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "automation/Dispatchable.h"
-#include "automation/PropertyBag.h"
-#include "automation/Variant.h"
+#include "automation/objects/Dispatchable.h"
+#include "automation/objects/PropertyBag.h"
+#include "automation/values/Variant.h"
 
 // Merges ("funnels") the values one property has on many objects into the one value a single
 // control shows. The caller feeds the values one by one with FunnelValue and stops at the first

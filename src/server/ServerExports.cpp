@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "automation/Guid.h"
+#include "automation/values/Guid.h"
 #include "registry/ServerModule.h"
 
 namespace {

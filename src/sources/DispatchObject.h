@@ -1,6 +1,6 @@
 #pragma once
-#include "automation/AutomationError.h"
-#include "automation/Object.h"
+#include "automation/values/AutomationError.h"
+#include "automation/values/Object.h"
 
 namespace tav {
 

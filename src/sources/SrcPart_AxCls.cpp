@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "automation/Conversions.h"
-#include "automation/TLIApplication.h"
-#include "registry/LibraryClasses.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/objects/TLIApplication.h"
+#include "contracts/ObjectCreation.h"
 #include "sources/DispatchObject.h"
 #include "util/Utils.h"
 

@@ -2,9 +2,9 @@
 #include <string>
 #include <string_view>
 
-#include "automation/ConnectionPoint.h"
-#include "automation/Dispatchable.h"
-#include "automation/IPropertyNotifySink.h"
+#include "automation/objects/ConnectionPoint.h"
+#include "automation/objects/Dispatchable.h"
+#include "automation/objects/IPropertyNotifySink.h"
 #include "contracts/Persistable.h"
 #include "contracts/RegisteredClasses.h"
 #include "contracts/iTAVSourcePart.h"

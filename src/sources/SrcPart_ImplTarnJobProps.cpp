@@ -1,7 +1,7 @@
 #include "sources/SrcPart_ImplTarnJobProps.h"
 
-#include "automation/Invoke.h"
-#include "automation/TLIApplication.h"
+#include "automation/objects/Invoke.h"
+#include "automation/objects/TLIApplication.h"
 #include "sources/DispatchObject.h"
 
 namespace tav {

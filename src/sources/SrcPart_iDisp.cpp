@@ -1,7 +1,7 @@
 #include "sources/SrcPart_iDisp.h"
 
-#include "automation/Conversions.h"
-#include "automation/TLIApplication.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/objects/TLIApplication.h"
 #include "sources/DispatchObject.h"
 
 namespace tav {

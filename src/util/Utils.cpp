@@ -4,10 +4,10 @@
 #include <cmath>
 #include <limits>
 
-#include "automation/AutomationError.h"
-#include "automation/Conversions.h"
-#include "automation/ErrorNumbers.h"
-#include "automation/SafeArray.h"
+#include "automation/values/AutomationError.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/values/ErrorNumbers.h"
+#include "automation/values/SafeArray.h"
 
 namespace tav::Utils {
 

@@ -3,7 +3,7 @@
 #include <limits>
 #include <span>
 
-#include "automation/Variant.h"
+#include "automation/values/Variant.h"
 
 // Value helpers shared by the parts. ValuesDiffer is the one test, throughout the library, of
 // whether two values differ.

@@ -2,9 +2,9 @@
 // ("iTAVGluePart.TransformForDisplay"); the property-changed notice of persistable objects.
 #include <gtest/gtest.h>
 
-#include "automation/Dispatchable.h"
-#include "automation/Invoke.h"
-#include "automation/TypedLiteral.h"
+#include "automation/objects/Dispatchable.h"
+#include "automation/objects/Invoke.h"
+#include "automation/values/TypedLiteral.h"
 #include "contracts/Persistable.h"
 #include "contracts/iTAVBindingItem.h"
 #include "contracts/iTAVGluePart.h"

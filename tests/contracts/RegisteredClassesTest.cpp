@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "automation/Interfaces.h"
+#include "automation/objects/Interfaces.h"
 #include "contracts/Persistable.h"
 #include "contracts/RegisteredClasses.h"
 #include "registry/PartFactories.h"

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "../glues/GlueFakes.h"
-#include "automation/Conversions.h"
-#include "automation/Dispatchable.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/objects/Dispatchable.h"
 #include "host/controls/ComboBox.h"
 #include "contracts/iTAVPerPropertyBrowsing.h"
 

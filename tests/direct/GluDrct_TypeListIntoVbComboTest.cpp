@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ComboFakes.h"
-#include "automation/Invoke.h"
+#include "automation/objects/Invoke.h"
 
 namespace tav {
 namespace {

@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "automation/AutomationError.h"
+#include "automation/values/AutomationError.h"
 #include "expr/ExprEvaluator.h"
 #include "expr/ExprEvaluatorText.h"
 #include "expr/Tokenizer.h"

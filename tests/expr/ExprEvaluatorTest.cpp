@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "automation/Invoke.h"
+#include "automation/objects/Invoke.h"
 #include "expr/ExprEvaluatorText.h"
 #include "ExprTestSupport.h"
 

@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include "automation/AutomationError.h"
-#include "automation/Dispatchable.h"
-#include "automation/SafeArray.h"
-#include "automation/TypedLiteral.h"
-#include "automation/VectorOps.h"
+#include "automation/values/AutomationError.h"
+#include "automation/objects/Dispatchable.h"
+#include "automation/values/SafeArray.h"
+#include "automation/values/TypedLiteral.h"
+#include "automation/vectors/VectorOps.h"
 #include "contracts/iTAVBindingItem.h"
 #include "contracts/iTAVParentBinding.h"
 #include "contracts/iTAVSourcePart.h"

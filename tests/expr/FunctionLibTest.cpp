@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "automation/Invoke.h"
-#include "automation/TLIApplication.h"
+#include "automation/objects/Invoke.h"
+#include "automation/objects/TLIApplication.h"
 #include "ExprTestSupport.h"
 
 using namespace tav;

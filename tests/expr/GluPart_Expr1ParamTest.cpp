@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "automation/Conversions.h"
-#include "automation/Invoke.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/objects/Invoke.h"
 #include "ExprTestSupport.h"
 
 using namespace tav;

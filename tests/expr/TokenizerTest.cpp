@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "automation/AutomationError.h"
-#include "automation/ErrorNumbers.h"
+#include "automation/values/AutomationError.h"
+#include "automation/values/ErrorNumbers.h"
 
 using namespace tav;
 

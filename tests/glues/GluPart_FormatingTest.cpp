@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "GlueFakes.h"
-#include "registry/StringResources.h"
+#include "contracts/StringResources.h"
 
 namespace tav {
 namespace {

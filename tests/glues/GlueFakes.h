@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "automation/Dispatchable.h"
-#include "automation/Invoke.h"
-#include "automation/TypedLiteral.h"
+#include "automation/objects/Dispatchable.h"
+#include "automation/objects/Invoke.h"
+#include "automation/values/TypedLiteral.h"
 #include "contracts/Persistable.h"
 #include "contracts/iTAVBindingItem.h"
 #include "contracts/iTAVContainerRoot.h"

@@ -3,9 +3,9 @@
 
 #include <functional>
 
-#include "automation/AutomationError.h"
-#include "automation/Invoke.h"
-#include "automation/TypedLiteral.h"
+#include "automation/values/AutomationError.h"
+#include "automation/objects/Invoke.h"
+#include "automation/values/TypedLiteral.h"
 #include "host/controls/CheckBox.h"
 #include "host/controls/ComboBox.h"
 #include "host/controls/TextBox.h"

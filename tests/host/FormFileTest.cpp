@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-#include "automation/TypedLiteral.h"
+#include "automation/values/TypedLiteral.h"
 #include "host/forms/FormRunner.h"
 
 namespace tav {

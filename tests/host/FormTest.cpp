@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
-#include "automation/Conversions.h"
-#include "automation/SafeArray.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/values/SafeArray.h"
 #include "contracts/iTAVContainerRoot.h"
 #include "contracts/iTAVControlFinder.h"
 #include "host/controls/ComboBox.h"

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "automation/Dispatchable.h"
-#include "automation/Invoke.h"
-#include "automation/TypedLiteral.h"
+#include "automation/objects/Dispatchable.h"
+#include "automation/objects/Invoke.h"
+#include "automation/values/TypedLiteral.h"
 #include "contracts/iTAVGlueDirect.h"
 #include "contracts/iTAVGluePart.h"
 #include "contracts/iTAVSourcePart.h"

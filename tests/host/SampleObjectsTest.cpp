@@ -2,10 +2,10 @@
 // information see, change notifications, predefined strings, and a job's keyed properties.
 #include <gtest/gtest.h>
 
-#include "automation/IPropertyNotifySink.h"
-#include "automation/Invoke.h"
-#include "automation/TLIApplication.h"
-#include "automation/TypedLiteral.h"
+#include "automation/objects/IPropertyNotifySink.h"
+#include "automation/objects/Invoke.h"
+#include "automation/objects/TLIApplication.h"
+#include "automation/values/TypedLiteral.h"
 #include "HostTestParts.h"
 #include "host/objects/Job.h"
 #include "host/objects/NotifyingObject.h"

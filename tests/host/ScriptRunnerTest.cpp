@@ -6,7 +6,7 @@
 
 #include <sstream>
 
-#include "automation/AutomationError.h"
+#include "automation/values/AutomationError.h"
 #include "host/framework/ErrorLine.h"
 
 namespace tav {

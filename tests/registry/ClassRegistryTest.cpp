@@ -2,9 +2,9 @@
 // run time, and the clear errors for classes that cannot be created.
 #include <gtest/gtest.h>
 
-#include "automation/Dispatchable.h"
-#include "automation/Interfaces.h"
-#include "automation/PropertyBag.h"
+#include "automation/objects/Dispatchable.h"
+#include "automation/objects/Interfaces.h"
+#include "automation/objects/PropertyBag.h"
 #include "contracts/RegisteredClasses.h"
 #include "registry/LibraryClasses.h"
 #include "registry/PartFactories.h"

@@ -9,13 +9,13 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "automation/AutomationError.h"
-#include "automation/ClassRegistry.h"
-#include "automation/ErrorNumbers.h"
-#include "automation/FileRegistry.h"
-#include "automation/InprocServer.h"
-#include "automation/Interfaces.h"
-#include "automation/TLIApplication.h"
+#include "automation/values/AutomationError.h"
+#include "automation/server/ClassRegistry.h"
+#include "automation/values/ErrorNumbers.h"
+#include "automation/server/FileRegistry.h"
+#include "automation/server/InprocServer.h"
+#include "automation/objects/Interfaces.h"
+#include "automation/objects/TLIApplication.h"
 #include "contracts/Persistable.h"
 #include "contracts/iTAVGluePart.h"
 #include "contracts/iTAVSourcePart.h"

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "automation/AutomationError.h"
-#include "automation/PropertyBag.h"
-#include "automation/TypedLiteral.h"
+#include "automation/values/AutomationError.h"
+#include "automation/objects/PropertyBag.h"
+#include "automation/values/TypedLiteral.h"
 
 // Helpers shared by the funnel tests.
 namespace tav::funneltest {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "FunnelTestSupport.h"
-#include "automation/Invoke.h"
-#include "automation/VariantEnumerator.h"
+#include "automation/objects/Invoke.h"
+#include "automation/objects/VariantEnumerator.h"
 
 namespace tav {
 namespace {

@@ -6,9 +6,9 @@
 
 #include <vector>
 
-#include "automation/Invoke.h"
-#include "automation/Operators.h"
-#include "automation/Prompts.h"
+#include "automation/objects/Invoke.h"
+#include "automation/operators/Operators.h"
+#include "automation/objects/Prompts.h"
 #include "FunnelTestSupport.h"
 
 namespace tav {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "../glues/GlueFakes.h"
-#include "automation/IPropertyNotifySink.h"
+#include "automation/objects/IPropertyNotifySink.h"
 #include "contracts/iTAVBindingNotifier.h"
 
 namespace tav::fakes {

@@ -1,6 +1,6 @@
 // The number of the automation error a piece of test code raises.
 #pragma once
-#include "automation/AutomationError.h"
+#include "automation/values/AutomationError.h"
 
 namespace tav::testing_support {
 

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "automation/AutomationError.h"
-#include "automation/ErrorNumbers.h"
-#include "automation/SafeArray.h"
-#include "automation/TypedLiteral.h"
+#include "automation/values/AutomationError.h"
+#include "automation/values/ErrorNumbers.h"
+#include "automation/values/SafeArray.h"
+#include "automation/values/TypedLiteral.h"
 
 using namespace tav;
 using Utils::ValuesDiffer;

@@ -2,8 +2,8 @@
 #include <iostream>
 
 #include "Commands.h"
-#include "automation/AutomationError.h"
-#include "automation/FileRegistry.h"
+#include "automation/values/AutomationError.h"
+#include "automation/server/FileRegistry.h"
 #include "registry/TypeLibrary.h"
 
 namespace tav::cli {

@@ -4,9 +4,9 @@
 #include <iostream>
 
 #include "Commands.h"
-#include "automation/AutomationError.h"
-#include "automation/TypedLiteral.h"
-#include "automation/VectorOps.h"
+#include "automation/values/AutomationError.h"
+#include "automation/values/TypedLiteral.h"
+#include "automation/vectors/VectorOps.h"
 #include "expr/ExprEvaluator.h"
 
 namespace tav::cli {

@@ -7,9 +7,9 @@
 #include <iostream>
 
 #include "Commands.h"
-#include "automation/AutomationError.h"
-#include "automation/FileRegistry.h"
-#include "automation/InprocServer.h"
+#include "automation/values/AutomationError.h"
+#include "automation/server/FileRegistry.h"
+#include "automation/server/InprocServer.h"
 
 namespace tav::cli {
 

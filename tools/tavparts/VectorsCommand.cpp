@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "Commands.h"
-#include "automation/VectorOps.h"
+#include "automation/vectors/VectorOps.h"
 
 namespace tav::cli {
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <string_view>
 
-#include "automation/Conversions.h"
-#include "automation/Dispatchable.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/objects/Dispatchable.h"
 #include "host/controls/Control.h"
 #include "host/controls/ControlText.h"
 

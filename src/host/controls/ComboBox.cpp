@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "automation/Conversions.h"
+#include "automation/conversions/Conversions.h"
 #include "host/controls/ControlText.h"
 
 namespace tav {

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "automation/Dispatchable.h"
+#include "automation/objects/Dispatchable.h"
 #include "contracts/iTAVComboBox.h"
 #include "host/controls/Control.h"
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "automation/ClassDesc.h"
-#include "automation/Variant.h"
+#include "automation/objects/ClassDesc.h"
+#include "automation/values/Variant.h"
 #include "contracts/iTAVControlPart.h"
 
 namespace tav {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "automation/Conversions.h"
+#include "automation/conversions/Conversions.h"
 #include "host/controls/ControlText.h"
 
 namespace tav {

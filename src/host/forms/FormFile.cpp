@@ -4,9 +4,9 @@
 #include <charconv>
 #include <climits>
 
-#include "automation/AutomationError.h"
-#include "automation/ErrorNumbers.h"
-#include "automation/TypedLiteral.h"
+#include "automation/values/AutomationError.h"
+#include "automation/values/ErrorNumbers.h"
+#include "automation/values/TypedLiteral.h"
 #include "host/forms/FormText.h"
 #include "host/script/ScriptValue.h"
 

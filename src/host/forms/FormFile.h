@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "automation/PropertyBagText.h"
-#include "automation/Variant.h"
+#include "automation/objects/PropertyBagText.h"
+#include "automation/values/Variant.h"
 
 namespace tav {
 

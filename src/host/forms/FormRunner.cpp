@@ -6,10 +6,10 @@
 #include <ostream>
 #include <sstream>
 
-#include "automation/AutomationError.h"
-#include "automation/Invoke.h"
-#include "automation/PropertyBag.h"
-#include "automation/TypedLiteral.h"
+#include "automation/values/AutomationError.h"
+#include "automation/objects/Invoke.h"
+#include "automation/objects/PropertyBag.h"
+#include "automation/values/TypedLiteral.h"
 #include "contracts/Persistable.h"
 #include "host/controls/Control.h"
 #include "host/forms/FormText.h"

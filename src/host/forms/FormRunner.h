@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "automation/Object.h"
+#include "automation/values/Object.h"
 #include "host/forms/FormFile.h"
 #include "host/framework/Form.h"
 

@@ -1,7 +1,7 @@
 #include "host/framework/Binding.h"
 
-#include "automation/Conversions.h"
-#include "automation/SafeArray.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/values/SafeArray.h"
 #include "host/framework/BindingItem.h"
 #include "host/framework/BindingNotifier.h"
 #include "host/framework/ControlFinder.h"

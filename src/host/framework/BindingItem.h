@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "automation/Dispatchable.h"
+#include "automation/objects/Dispatchable.h"
 #include "contracts/iTAVBindingItem.h"
 
 namespace tav {

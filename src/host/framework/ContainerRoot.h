@@ -1,5 +1,5 @@
 #pragma once
-#include "automation/Dispatchable.h"
+#include "automation/objects/Dispatchable.h"
 #include "contracts/iTAVContainerRoot.h"
 #include "host/framework/CommandRegistry.h"
 

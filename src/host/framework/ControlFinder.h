@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "automation/Dispatchable.h"
+#include "automation/objects/Dispatchable.h"
 #include "contracts/iTAVControlFinder.h"
 #include "host/framework/ContainerRoot.h"
 

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "automation/AutomationError.h"
-#include "automation/TypedLiteral.h"
+#include "automation/values/AutomationError.h"
+#include "automation/values/TypedLiteral.h"
 
 namespace tav {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "automation/ErrorNumbers.h"
+#include "automation/values/ErrorNumbers.h"
 #include "host/framework/BindingItem.h"
 #include "host/framework/ErrorLine.h"
 #include "host/framework/FrameworkText.h"

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "automation/Dispatchable.h"
+#include "automation/objects/Dispatchable.h"
 #include "host/framework/Binding.h"
 #include "host/framework/BindingNotifier.h"
 #include "host/framework/ControlFinder.h"

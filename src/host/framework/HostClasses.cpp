@@ -1,7 +1,7 @@
 #include "host/framework/HostClasses.h"
 
-#include "automation/ClassRegistry.h"
-#include "automation/PropertyBag.h"
+#include "automation/server/ClassRegistry.h"
+#include "automation/objects/PropertyBag.h"
 #include "host/controls/CheckBox.h"
 #include "host/controls/ComboBox.h"
 #include "host/controls/CommandButton.h"

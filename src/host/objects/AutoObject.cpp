@@ -3,9 +3,9 @@
 #include <array>
 #include <utility>
 
-#include "automation/AutomationError.h"
-#include "automation/Conversions.h"
-#include "automation/Dispatchable.h"
+#include "automation/values/AutomationError.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/objects/Dispatchable.h"
 #include "host/objects/ObjectText.h"
 
 namespace tav {

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "automation/ClassDesc.h"
-#include "automation/Object.h"
+#include "automation/objects/ClassDesc.h"
+#include "automation/values/Object.h"
 
 namespace tav {
 

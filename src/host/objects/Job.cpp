@@ -1,6 +1,6 @@
 #include "host/objects/Job.h"
 
-#include "automation/Dispatchable.h"
+#include "automation/objects/Dispatchable.h"
 #include "host/objects/ObjectText.h"
 
 namespace tav {

@@ -1,6 +1,6 @@
 #pragma once
-#include "automation/ConnectionPoint.h"
-#include "automation/IPropertyNotifySink.h"
+#include "automation/objects/ConnectionPoint.h"
+#include "automation/objects/IPropertyNotifySink.h"
 #include "host/objects/AutoObject.h"
 
 namespace tav {

@@ -1,8 +1,8 @@
 #include "host/objects/PredefinedObject.h"
 
-#include "automation/Conversions.h"
-#include "automation/Dispatchable.h"
-#include "automation/SafeArray.h"
+#include "automation/conversions/Conversions.h"
+#include "automation/objects/Dispatchable.h"
+#include "automation/values/SafeArray.h"
 #include "host/objects/ObjectText.h"
 
 namespace tav {

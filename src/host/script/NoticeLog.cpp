@@ -1,6 +1,6 @@
 #include "host/script/NoticeLog.h"
 
-#include "automation/Interfaces.h"
+#include "automation/objects/Interfaces.h"
 #include "host/script/ScriptText.h"
 
 namespace tav {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "automation/ConnectionPoint.h"
+#include "automation/objects/ConnectionPoint.h"
 #include "contracts/Persistable.h"
 
 namespace tav {

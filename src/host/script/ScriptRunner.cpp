@@ -3,12 +3,12 @@
 #include <ostream>
 #include <regex>
 
-#include "automation/AutomationError.h"
-#include "automation/ClassDesc.h"
-#include "automation/Interfaces.h"
-#include "automation/Invoke.h"
-#include "automation/PropertyBag.h"
-#include "automation/TypedLiteral.h"
+#include "automation/values/AutomationError.h"
+#include "automation/objects/ClassDesc.h"
+#include "automation/objects/Interfaces.h"
+#include "automation/objects/Invoke.h"
+#include "automation/objects/PropertyBag.h"
+#include "automation/values/TypedLiteral.h"
 #include "contracts/Persistable.h"
 #include "contracts/iTAVGluePart.h"
 #include "host/framework/ErrorLine.h"

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "automation/Prompts.h"
-#include "automation/ScriptedPrompts.h"
-#include "automation/Variant.h"
+#include "automation/objects/Prompts.h"
+#include "automation/objects/ScriptedPrompts.h"
+#include "automation/values/Variant.h"
 #include "host/script/NoticeLog.h"
 #include "host/script/Script.h"
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "automation/AutomationError.h"
-#include "automation/TypedLiteral.h"
+#include "automation/values/AutomationError.h"
+#include "automation/values/TypedLiteral.h"
 #include "host/script/ScriptText.h"
 
 namespace tav::scriptvalue {

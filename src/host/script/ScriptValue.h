@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "automation/Variant.h"
+#include "automation/values/Variant.h"
 
 namespace tav {
 

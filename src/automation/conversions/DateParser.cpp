@@ -1,0 +1,284 @@
+#include "automation/conversions/DateParser.h"
+
+#include <array>
+#include <ctime>
+#include <utility>
+
+#include "automation/conversions/Blanks.h"
+#include "automation/conversions/DateMath.h"
+
+namespace tav::dateparse {
+
+namespace {
+
+constexpr char IsoDateSeparator = '-';
+constexpr char ListSeparator = ',';  // "January 2, 2000", "Sat, 1 Jan 2000"
+constexpr size_t MaxTokens = 24;
+constexpr int NumberCap = 1'000'000'000;  // digits beyond this only make the number invalid
+constexpr int MaxDayOfMonth = 31;
+constexpr int MonthsPerYear = 12;
+constexpr int FullYearDigits = 3;      // "100" is the year 100, "99" a two-digit year
+constexpr int TwoDigitYearPivot = 30;  // 00..29 are 2000..2029, 30..99 are 1930..1999
+constexpr int CenturyBefore = 1900;
+constexpr int CenturyAfter = 2000;
+constexpr int HoursPerHalfDay = 12;
+constexpr int HoursPerDay = 24;
+constexpr int MaxTimeParts = 3;       // hours, minutes, seconds
+constexpr size_t MaxDateNumbers = 3;  // month, day, year
+constexpr int TmYearBase = 1900;
+
+enum class Kind : unsigned char { Number, Month, DayName, AmPm, DateSep, TimeSep };
+
+struct Token {
+    Kind kind;
+    int value = 0;   // Number: the value (capped); Month: 1..12; AmPm: 0 for AM, 1 for PM
+    int digits = 0;  // Number: how many digits were written
+};
+
+struct Tokens {
+    std::array<Token, MaxTokens> items{};
+    size_t size = 0;
+    bool push(Token t) {
+        if (size == MaxTokens) return false;
+        items[size++] = t;
+        return true;
+    }
+};
+
+char lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+           static_cast<unsigned char>(c) >= 0x80;
+}
+
+bool sameWord(std::string_view a, std::string_view b) {
+    if (a.size() != b.size() || a.empty()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i])) return false;
+    return true;
+}
+
+template <size_t N>
+int findName(std::string_view word, const std::array<std::string, N>& full,
+             const std::array<std::string, N>& abbrev) {
+    for (size_t i = 0; i < N; ++i)
+        if (sameWord(word, full[i]) || sameWord(word, abbrev[i])) return static_cast<int>(i) + 1;
+    return 0;
+}
+
+std::optional<Token> classifyWord(std::string_view word, const Locale& loc) {
+    if (int m = findName(word, loc.monthNames, loc.monthAbbrevs)) return Token{Kind::Month, m};
+    if (findName(word, loc.dayNames, loc.dayAbbrevs)) return Token{Kind::DayName};
+    if (sameWord(word, loc.amDesignator)) return Token{Kind::AmPm, 0};
+    if (sameWord(word, loc.pmDesignator)) return Token{Kind::AmPm, 1};
+    return std::nullopt;
+}
+
+std::optional<Kind> classifySeparator(char c, const Locale& loc) {
+    // The date separator first: where it is '.', "1.2.2000" is a date.
+    if (c == loc.dateSeparator || c == IsoDateSeparator || c == ListSeparator) return Kind::DateSep;
+    // "12.30" reads as half past twelve: the decimal separator separates hours and minutes.
+    if (c == loc.timeSeparator || c == loc.decimalSeparator) return Kind::TimeSep;
+    return std::nullopt;
+}
+
+std::optional<Tokens> tokenize(std::string_view s, const Locale& loc) {
+    Tokens t;
+    while (!s.empty()) {
+        if (const size_t b = blanks::lengthAtFront(s)) {
+            s.remove_prefix(b);
+            continue;
+        }
+        size_t n = 0;
+        if (isDigit(s.front())) {
+            Token num{Kind::Number};
+            for (; n < s.size() && isDigit(s[n]); ++n) {
+                num.value = num.value >= NumberCap / 10 ? NumberCap : num.value * 10 + (s[n] - '0');
+                ++num.digits;
+            }
+            if (!t.push(num)) return std::nullopt;
+        } else if (isLetter(s.front()) && !blanks::lengthAtFront(s)) {
+            while (n < s.size() && isLetter(s[n]) && !blanks::lengthAtFront(s.substr(n))) ++n;
+            const auto word = classifyWord(s.substr(0, n), loc);
+            if (!word || !t.push(*word)) return std::nullopt;
+        } else {
+            const auto sep = classifySeparator(s.front(), loc);
+            if (!sep || !t.push(Token{*sep})) return std::nullopt;
+            n = 1;
+        }
+        s.remove_prefix(n);
+    }
+    return t;
+}
+
+struct Time {
+    int parts[MaxTimeParts] = {0, 0, 0};
+    int designator = -1;  // -1 none, 0 AM, 1 PM
+};
+
+// The hour on the 24-hour clock; -1 when the hour does not fit the designator.
+int hourOfDay(const Time& t) {
+    const int hour = t.parts[0];
+    if (t.designator < 0) return hour < HoursPerDay ? hour : -1;
+    if (hour > HoursPerHalfDay) return -1;
+    return hour % HoursPerHalfDay + (t.designator == 1 ? HoursPerHalfDay : 0);
+}
+
+bool at(const Tokens& t, size_t i, Kind k) {
+    return i < t.size && t.items[i].kind == k;
+}
+
+// Reads a time group starting at token `i` ("h:mm[:ss] [AM]" or "h AM"); returns the index
+// after it, or `i` when no time starts there.
+size_t readTime(const Tokens& t, size_t i, Time& time) {
+    if (!at(t, i, Kind::Number)) return i;
+    Time found;
+    found.parts[0] = t.items[i].value;
+    size_t j = i + 1;
+    int parts = 1;
+    while (parts < MaxTimeParts && at(t, j, Kind::TimeSep) && at(t, j + 1, Kind::Number)) {
+        found.parts[parts++] = t.items[j + 1].value;
+        j += 2;
+    }
+    if (at(t, j, Kind::AmPm)) found.designator = t.items[j++].value;
+    if (parts == 1 && found.designator < 0) return i;
+    time = found;
+    return j;
+}
+
+bool yearLike(const Token& n) {
+    return n.digits >= FullYearDigits || n.value > MaxDayOfMonth;
+}
+
+int fullYear(const Token& n) {
+    if (n.digits >= FullYearDigits) return n.value;
+    return n.value + (n.value < TwoDigitYearPivot ? CenturyAfter : CenturyBefore);
+}
+
+// The year a date without one takes, asked of the clock only when such a date turns up (the
+// local time costs a lock and a time-zone lookup).
+constexpr int AskTheClock = 0;
+
+int yearNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm parts{};
+    localtime_r(&now, &parts);
+    return parts.tm_year + TmYearBase;
+}
+
+struct YearSource {
+    int fixed;
+    int get() const { return fixed != AskTheClock ? fixed : yearNow(); }
+};
+
+struct DayParts {
+    int year = 0, month = 0, day = 0;
+};
+
+// Year, month and day from up to three numbers and an optional month name.
+std::optional<DayParts> resolve(const Token* nums, size_t count, int monthName,
+                                const YearSource& year, const Locale& loc) {
+    DayParts p;
+    if (monthName) {
+        if (count == 1) {
+            if (yearLike(nums[0]))
+                p = {fullYear(nums[0]), monthName, 1};
+            else
+                p = {year.get(), monthName, nums[0].value};
+        } else if (count == 2) {
+            if (yearLike(nums[0]))
+                p = {fullYear(nums[0]), monthName, nums[1].value};
+            else
+                p = {fullYear(nums[1]), monthName, nums[0].value};
+        } else {
+            return std::nullopt;
+        }
+        return p;
+    }
+    const bool dayFirst = loc.dateOrder == Locale::DateOrder::DMY;
+    if (count == 3) {
+        if (yearLike(nums[0]) || loc.dateOrder == Locale::DateOrder::YMD)
+            p = {fullYear(nums[0]), nums[1].value, nums[2].value};
+        else if (dayFirst)
+            p = {fullYear(nums[2]), nums[1].value, nums[0].value};
+        else
+            p = {fullYear(nums[2]), nums[0].value, nums[1].value};
+    } else if (count == 2) {
+        if (yearLike(nums[0])) return DayParts{fullYear(nums[0]), nums[1].value, 1};
+        if (yearLike(nums[1])) return DayParts{fullYear(nums[1]), nums[0].value, 1};
+        p = dayFirst ? DayParts{year.get(), nums[1].value, nums[0].value}
+                     : DayParts{year.get(), nums[0].value, nums[1].value};
+    } else {
+        return std::nullopt;
+    }
+    // A "month" past 12 with a day that could be a month: the text was written day first.
+    if (p.month > MonthsPerYear && p.day <= MonthsPerYear) std::swap(p.month, p.day);
+    return p;
+}
+
+}  // namespace
+
+std::optional<double> read(std::string_view text, const Locale& loc) {
+    return read(text, loc, AskTheClock);
+}
+
+std::optional<double> read(std::string_view text, const Locale& loc, int currentYear) {
+    const auto tokens = tokenize(blanks::trim(text), loc);
+    if (!tokens || tokens->size == 0) return std::nullopt;
+    const Tokens& t = *tokens;
+
+    Time time;
+    bool hasTime = false;
+    Token nums[MaxDateNumbers];
+    size_t numCount = 0;
+    int monthName = 0;
+    for (size_t i = 0; i < t.size;) {
+        const size_t next = readTime(t, i, time);
+        if (next != i) {
+            if (hasTime) return std::nullopt;
+            hasTime = true;
+            i = next;
+            continue;
+        }
+        const Token& tok = t.items[i++];
+        switch (tok.kind) {
+            case Kind::Number:
+                if (numCount == MaxDateNumbers) return std::nullopt;
+                nums[numCount++] = tok;
+                break;
+            case Kind::Month:
+                if (monthName) return std::nullopt;
+                monthName = tok.value;
+                break;
+            case Kind::DayName:
+            case Kind::DateSep:
+                break;
+            case Kind::AmPm:
+            case Kind::TimeSep:
+                return std::nullopt;
+        }
+    }
+
+    double day = 0;
+    if (numCount > 0 || monthName) {
+        const auto parts = resolve(nums, numCount, monthName, YearSource{currentYear}, loc);
+        if (!parts || parts->year < date::MinYear || parts->year > date::MaxYear)
+            return std::nullopt;
+        const auto serial = date::serialFromDate(parts->year, parts->month, parts->day);
+        if (!serial) return std::nullopt;
+        day = *serial;
+    } else if (!hasTime) {
+        return std::nullopt;
+    }
+    if (!hasTime) return day;
+    return date::combine(day, hourOfDay(time), time.parts[1], time.parts[2]);
+}
+
+}  // namespace tav::dateparse

@@ -1,0 +1,292 @@
+#include "automation/conversions/NumberParser.h"
+
+#include <charconv>
+#include <limits>
+
+#include "automation/conversions/Blanks.h"
+
+namespace tav::numtext {
+
+namespace {
+
+constexpr char RadixPrefix = '&';
+constexpr char HexMarker = 'h';
+constexpr char OctalMarker = 'o';
+constexpr int HexBase = 16;
+constexpr int OctalBase = 8;
+constexpr uint64_t WordMask = 0xFFFFFFFFu;
+constexpr uint32_t IntegerWordMask = 0xFFFFu;
+constexpr char PlusSign = '+';
+constexpr char MinusSign = '-';
+constexpr char OpenParen = '(';
+constexpr char CloseParen = ')';
+constexpr char ExponentLower = 'e';
+constexpr char ExponentUpper = 'E';
+// Explicit exponents saturate here: far beyond any representable magnitude, far from overflow.
+constexpr int64_t ExponentLimit = 1'000'000'000;
+// Decimal magnitudes (position of the leading digit) beyond which the answer is known without
+// reading the digits: every double is below 10^309 and every nonzero one above 10^-325.
+constexpr int64_t DoubleMaxMagnitude = 310;
+constexpr int64_t DoubleMinMagnitude = -330;
+constexpr int64_t SingleMaxMagnitude = 40;
+constexpr int64_t SingleMinMagnitude = -50;
+constexpr int Int64Digits = 19;  // 10^19 exceeds every int64 magnitude
+
+char lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+int digitValue(char c) {
+    if (isDigit(c)) return c - '0';
+    const char l = lower(c);
+    if (l >= 'a' && l <= 'f') return l - 'a' + 10;
+    return -1;
+}
+
+bool scanRadix(std::string_view s, ParsedNumber& n) {
+    // `s` starts after the '&' and has no blanks at the end.
+    if (s.empty()) return false;
+    const char marker = lower(s.front());
+    const int base = marker == HexMarker ? HexBase : marker == OctalMarker ? OctalBase : 0;
+    if (base == 0) return false;
+    s.remove_prefix(1);
+    n.radixLiteral = true;
+    uint64_t value = 0;
+    size_t i = 0;
+    for (; i < s.size(); ++i) {
+        const int d = digitValue(s[i]);
+        if (d < 0 || d >= base) break;
+        if (!n.radixTooWide) {
+            value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(d);
+            n.radixTooWide = value > WordMask;
+        }
+    }
+    n.radixValue = static_cast<uint32_t>(value & WordMask);
+    return i > 0 && i == s.size();
+}
+
+// The marks allowed around the digits; each may appear once.
+struct Affixes {
+    bool plus = false;
+    bool minus = false;
+    bool open = false;
+    bool closed = false;
+    bool currency = false;
+};
+
+// Consumes blanks, signs, a parenthesis and the currency symbol in front of the digits
+// (`leading`) or behind them. False when a mark repeats or a parenthesis does not match.
+bool takeAffixes(std::string_view& s, Affixes& a, bool leading, const Locale& loc) {
+    const std::string_view currency = loc.currencySymbol;
+    while (!s.empty()) {
+        if (const size_t b = blanks::lengthAtFront(s)) {
+            s.remove_prefix(b);
+            continue;
+        }
+        if (!currency.empty() && s.starts_with(currency)) {
+            if (a.currency) return false;
+            a.currency = true;
+            s.remove_prefix(currency.size());
+            continue;
+        }
+        const char c = s.front();
+        bool* mark = nullptr;
+        if (c == PlusSign)
+            mark = &a.plus;
+        else if (c == MinusSign)
+            mark = &a.minus;
+        else if (leading && c == OpenParen)
+            mark = &a.open;
+        else if (!leading && c == CloseParen && a.open)
+            mark = &a.closed;
+        if (!mark) return true;
+        if (*mark) return false;
+        *mark = true;
+        s.remove_prefix(1);
+    }
+    return true;
+}
+
+void addDigit(ParsedNumber& n, int d, bool fraction) {
+    if (n.count == 0 && d == 0) {
+        if (fraction) --n.exponent;  // leading zeros only move the point
+        return;
+    }
+    if (n.count < MaxDigits) {
+        n.digits[static_cast<size_t>(n.count++)] = static_cast<char>('0' + d);
+        if (fraction) --n.exponent;
+        return;
+    }
+    if (d != 0) n.sticky = true;
+    if (!fraction) ++n.exponent;
+}
+
+// Reads "e[+|-]digits"; false when the marker has no digits after it.
+bool takeExponent(std::string_view& s, ParsedNumber& n) {
+    if (s.empty() || (s.front() != ExponentLower && s.front() != ExponentUpper)) return true;
+    s.remove_prefix(1);
+    bool negative = false;
+    if (!s.empty() && (s.front() == PlusSign || s.front() == MinusSign)) {
+        negative = s.front() == MinusSign;
+        s.remove_prefix(1);
+    }
+    int64_t e = 0;
+    size_t i = 0;
+    for (; i < s.size() && isDigit(s[i]); ++i)
+        if (e < ExponentLimit) e = e * 10 + (s[i] - '0');
+    if (i == 0) return false;
+    s.remove_prefix(i);
+    n.exponent += negative ? -e : e;
+    return true;
+}
+
+// Decimal position of the leading digit: the value lies in [10^(m-1), 10^m).
+int64_t magnitude(const ParsedNumber& n) {
+    return n.count + n.exponent;
+}
+
+// The digits as from_chars reads them ("12345e-2"), the sticky digit included.
+template <class Float>
+std::from_chars_result readFloat(const ParsedNumber& n, Float& out) {
+    char buf[MaxDigits + 32];
+    char* p = buf;
+    for (int i = 0; i < n.count; ++i) *p++ = n.digits[static_cast<size_t>(i)];
+    int64_t exponent = n.exponent;
+    if (n.sticky) {
+        *p++ = '1';
+        --exponent;
+    }
+    *p++ = 'e';
+    p = std::to_chars(p, buf + sizeof buf, exponent).ptr;
+    return std::from_chars(buf, p, out);
+}
+
+template <class Float>
+Outcome toFloating(const ParsedNumber& n, Float& out, int64_t maxMagnitude, int64_t minMagnitude,
+                   bool tinyOverflows) {
+    if (n.radixLiteral) {
+        int32_t word = 0;
+        if (radixWord(n, false, word) != Outcome::Ok) return Outcome::Overflow;
+        out = static_cast<Float>(word);
+        return Outcome::Ok;
+    }
+    if (n.count == 0) {
+        out = 0;
+        return Outcome::Ok;
+    }
+    const int64_t m = magnitude(n);
+    if (m > maxMagnitude) return Outcome::Overflow;
+    if (m < minMagnitude) {
+        if (tinyOverflows) return Outcome::Overflow;
+        out = 0;
+        return Outcome::Ok;
+    }
+    Float value = 0;
+    if (readFloat(n, value).ec != std::errc()) {
+        // Out of range: too large, or so small that it rounds to zero.
+        if (m > 0 || tinyOverflows) return Outcome::Overflow;
+        value = 0;
+    }
+    out = n.negative ? -value : value;
+    return Outcome::Ok;
+}
+
+// Whether rounding at digit index `at` goes up (half to even on the kept value `kept`).
+bool roundsUp(const ParsedNumber& n, int64_t at, uint64_t kept) {
+    if (at < 0 || at >= n.count) return false;  // the first dropped digit is a zero
+    const int d = n.digits[static_cast<size_t>(at)] - '0';
+    if (d != 5) return d > 5;
+    for (int64_t i = at + 1; i < n.count; ++i)
+        if (n.digits[static_cast<size_t>(i)] != '0') return true;
+    return n.sticky || (kept & 1u) != 0;
+}
+
+}  // namespace
+
+bool scan(std::string_view text, const Locale& loc, ParsedNumber& n) {
+    n.negative = n.radixLiteral = n.radixTooWide = n.sticky = false;
+    n.radixValue = 0;
+    n.count = 0;
+    n.exponent = 0;
+    std::string_view s = blanks::trim(text);
+    if (!s.empty() && s.front() == RadixPrefix) return scanRadix(s.substr(1), n);
+
+    Affixes affixes;
+    if (!takeAffixes(s, affixes, true, loc)) return false;
+    bool anyDigit = false;
+    while (!s.empty()) {
+        const char c = s.front();
+        if (isDigit(c)) {
+            addDigit(n, c - '0', false);
+            anyDigit = true;
+        } else if (!(c == loc.thousandsSeparator && anyDigit)) {
+            break;
+        }
+        s.remove_prefix(1);
+    }
+    if (!s.empty() && s.front() == loc.decimalSeparator) {
+        s.remove_prefix(1);
+        for (; !s.empty() && isDigit(s.front()); s.remove_prefix(1)) {
+            addDigit(n, s.front() - '0', true);
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit || !takeExponent(s, n)) return false;
+    if (!takeAffixes(s, affixes, false, loc) || !s.empty() || affixes.open != affixes.closed)
+        return false;
+    n.negative = affixes.minus || affixes.open;
+    return true;
+}
+
+Outcome toDouble(const ParsedNumber& n, double& out) {
+    return toFloating(n, out, DoubleMaxMagnitude, DoubleMinMagnitude, false);
+}
+
+Outcome toSingle(const ParsedNumber& n, float& out) {
+    return toFloating(n, out, SingleMaxMagnitude, SingleMinMagnitude, true);
+}
+
+Outcome toScaled(const ParsedNumber& n, int scale, int64_t& out) {
+    constexpr uint64_t PositiveLimit = static_cast<uint64_t>(std::numeric_limits<int64_t>::max());
+    if (n.radixLiteral) {
+        int32_t word = 0;
+        if (radixWord(n, false, word) != Outcome::Ok) return Outcome::Overflow;
+        int64_t v = word;
+        for (int i = 0; i < scale; ++i)
+            if (__builtin_mul_overflow(v, 10, &v)) return Outcome::Overflow;
+        out = v;
+        return Outcome::Ok;
+    }
+    if (n.count == 0) {
+        out = 0;
+        return Outcome::Ok;
+    }
+    const int64_t integerDigits = magnitude(n) + scale;
+    if (integerDigits > Int64Digits) return Outcome::Overflow;
+    uint64_t mag = 0;
+    for (int64_t i = 0; i < integerDigits; ++i) {
+        const uint64_t d =
+            i < n.count ? static_cast<uint64_t>(n.digits[static_cast<size_t>(i)] - '0') : 0;
+        if (__builtin_mul_overflow(mag, uint64_t{10}, &mag) || __builtin_add_overflow(mag, d, &mag))
+            return Outcome::Overflow;
+    }
+    if (roundsUp(n, integerDigits, mag)) ++mag;
+    if (mag > PositiveLimit + (n.negative ? 1 : 0)) return Outcome::Overflow;
+    out = n.negative ? static_cast<int64_t>(0 - mag) : static_cast<int64_t>(mag);
+    return Outcome::Ok;
+}
+
+Outcome radixWord(const ParsedNumber& n, bool asInteger, int32_t& out) {
+    if (n.radixTooWide) return Outcome::Overflow;
+    if (asInteger && n.radixValue <= IntegerWordMask)
+        out = static_cast<int16_t>(static_cast<uint16_t>(n.radixValue));
+    else
+        out = static_cast<int32_t>(n.radixValue);
+    return Outcome::Ok;
+}
+
+}  // namespace tav::numtext

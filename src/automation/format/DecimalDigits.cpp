@@ -1,0 +1,93 @@
+#include "automation/format/DecimalDigits.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace tav {
+
+namespace {
+// Far beyond the decimal exponent of any double (about ±324) or currency value, small enough
+// that sums of it with placeholder counts stay well inside int64.
+constexpr int kPointLimit = 1 << 20;
+constexpr int kMaxDoubleDigits = 17;
+}  // namespace
+
+DecimalDigits DecimalDigits::fromDouble(double d, int significant) {
+    DecimalDigits r;
+    if (!std::isfinite(d) || d == 0) return r;
+    significant = std::clamp(significant, 1, kMaxDoubleDigits);
+    // Scientific text "d.dddde±XX" rounded to the wanted digits (round-half-even on the exact
+    // binary value, which is how the platform reads a double into decimal).
+    char buf[48];
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(d),
+                                   std::chars_format::scientific, significant - 1);
+    const char* p = buf;
+    const char* end = res.ptr;
+    int n = 0;
+    while (p < end && *p != 'e') {
+        if (*p != '.') r.digits_[static_cast<size_t>(n++)] = *p;
+        ++p;
+    }
+    int exponent = 0;
+    if (p < end) std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, exponent);
+    r.count_ = n;
+    r.pointPos_ = exponent + 1;
+    r.trimTrailingZeros();
+    return r;
+}
+
+DecimalDigits DecimalDigits::fromScaled(uint64_t value, int decimals) {
+    DecimalDigits r;
+    if (value == 0) return r;
+    char buf[24];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    const int n = static_cast<int>(res.ptr - buf);
+    std::copy(buf, res.ptr, r.digits_.begin());
+    r.count_ = n;
+    r.pointPos_ = n - decimals;
+    r.trimTrailingZeros();
+    return r;
+}
+
+void DecimalDigits::shift(int power) noexcept {
+    if (count_ == 0) return;
+    pointPos_ = std::clamp(pointPos_ + std::clamp(power, -kPointLimit, kPointLimit), -kPointLimit,
+                           kPointLimit);
+}
+
+int DecimalDigits::normaliseMantissa(int integerPlaces) noexcept {
+    if (count_ == 0) return 0;
+    const int exponent = pointPos_ - integerPlaces;
+    pointPos_ = integerPlaces;
+    return exponent;
+}
+
+void DecimalDigits::roundKeeping(int64_t keep) noexcept {
+    if (count_ == 0 || keep >= count_) return;
+    if (keep < 0) {  // the first dropped digit lies left of every digit we have: it is a zero
+        count_ = 0;
+        return;
+    }
+    const bool up = digits_[static_cast<size_t>(keep)] >= '5';
+    count_ = static_cast<int>(keep);
+    if (up) {
+        int i = count_ - 1;
+        while (i >= 0 && digits_[static_cast<size_t>(i)] == '9') --i;
+        if (i < 0) {  // 999.5 -> 1000: one digit more before the point
+            digits_[0] = '1';
+            count_ = 1;
+            pointPos_ = std::min(pointPos_ + 1, kPointLimit);
+        } else {
+            ++digits_[static_cast<size_t>(i)];
+            count_ = i + 1;
+        }
+    }
+    trimTrailingZeros();
+}
+
+void DecimalDigits::trimTrailingZeros() noexcept {
+    while (count_ > 0 && digits_[static_cast<size_t>(count_ - 1)] == '0') --count_;
+}
+
+}  // namespace tav

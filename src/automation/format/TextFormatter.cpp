@@ -1,0 +1,103 @@
+#include "automation/format/TextFormatter.h"
+
+#include <algorithm>
+
+#include "automation/format/UnicodeCase.h"
+
+namespace tav {
+
+namespace {
+
+constexpr char kBlankPlaceholder = '@';
+constexpr char kOptionalPlaceholder = '&';
+constexpr char kLowerCase = '<';
+constexpr char kUpperCase = '>';
+constexpr char kFromLeft = '!';
+constexpr char kNoBlank = '\0';
+
+std::string mapCase(std::string_view s, TextSection::Case mode) {
+    return mode == TextSection::Case::Upper ? upperCased(s) : lowerCased(s);
+}
+
+bool isContinuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// Byte length of the UTF-8 character starting at i; a stray or short sequence counts as many
+// characters as it has bytes, so that malformed text is laid out rather than refused.
+size_t charLength(std::string_view s, size_t i) {
+    const unsigned char lead = static_cast<unsigned char>(s[i]);
+    const size_t expected = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    size_t n = 1;
+    while (n < expected && i + n < s.size() && isContinuation(s[i + n])) ++n;
+    return n == expected ? n : 1;
+}
+
+int64_t countChars(std::string_view s) {
+    int64_t n = 0;
+    for (size_t i = 0; i < s.size(); i += charLength(s, i)) ++n;
+    return n;
+}
+
+}  // namespace
+
+bool isTextMark(char c) noexcept {
+    return c == kBlankPlaceholder || c == kOptionalPlaceholder || c == kLowerCase ||
+           c == kUpperCase || c == kFromLeft;
+}
+
+TextSection compileTextSection(std::span<const FormatChar> chars) {
+    TextSection s;
+    for (const FormatChar& fc : chars) {
+        if (fc.isRaw(kBlankPlaceholder) || fc.isRaw(kOptionalPlaceholder)) {
+            s.items.push_back({true, fc.c == kBlankPlaceholder ? ' ' : kNoBlank});
+            ++s.placeholders;
+        } else if (fc.isRaw(kLowerCase)) {
+            s.letterCase = TextSection::Case::Lower;
+        } else if (fc.isRaw(kUpperCase)) {
+            s.letterCase = TextSection::Case::Upper;
+        } else if (fc.isRaw(kFromLeft)) {
+            s.fromLeft = true;
+        } else {
+            if (s.items.empty() || s.items.back().placeholder)
+                s.items.push_back({false, kNoBlank, static_cast<uint32_t>(s.text.size())});
+            s.text += fc.c;
+            ++s.items.back().length;
+        }
+    }
+    s.empty = false;
+    return s;
+}
+
+void appendText(const TextSection& s, std::string_view value, std::string& out) {
+    std::string mapped;
+    if (s.letterCase != TextSection::Case::AsIs) {
+        mapped = mapCase(value, s.letterCase);
+        value = mapped;
+    }
+    const int64_t length = s.placeholders > 0 ? countChars(value) : 0;
+    // Placeholders [firstFilled, firstFilled + length) get characters, the others stay blank.
+    const int64_t firstFilled = s.fromLeft ? 0 : std::max<int64_t>(0, s.placeholders - length);
+    int64_t index = 0;
+    size_t at = 0;  // byte position of the next unused character
+    for (const TextSection::Item& it : s.items) {
+        if (!it.placeholder) {
+            out.append(s.text, it.offset, it.length);
+            continue;
+        }
+        const int64_t k = index++;
+        if (k < firstFilled || at >= value.size()) {
+            if (it.blank != kNoBlank) out += it.blank;
+        } else if (k == s.placeholders - 1) {
+            out.append(value.substr(at));
+            at = value.size();
+        } else {
+            const size_t n = charLength(value, at);
+            out.append(value.substr(at, n));
+            at += n;
+        }
+    }
+    if (s.placeholders == 0) out.append(value);
+}
+
+}  // namespace tav

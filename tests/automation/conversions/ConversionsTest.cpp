@@ -1,0 +1,228 @@
+// changeType and the C* functions beyond what the conformance vectors cover: the targets Byte,
+// Currency, Empty and the non-convertible ones, numeric Booleans, and the default-locale
+// shortcuts agreeing with the full conversions.
+#include "automation/conversions/Conversions.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "automation/values/AutomationError.h"
+#include "automation/values/ErrorNumbers.h"
+#include "automation/values/SafeArray.h"
+#include "automation/values/TypedLiteral.h"
+
+using namespace tav;
+
+namespace {
+
+// The result of a conversion as a literal, or "Err:n".
+std::string convert(std::string_view literal, VarType to, bool alphaBool = true) {
+    try {
+        return literal::print(changeType(literal::parse(literal), to, alphaBool));
+    } catch (const AutomationError& e) {
+        return "Err:" + std::to_string(e.number());
+    }
+}
+
+struct Case {
+    const char* input;
+    VarType to;
+    const char* expected;
+};
+
+class ChangeTypeTable : public testing::TestWithParam<Case> {};
+
+TEST_P(ChangeTypeTable, GivesTheExpectedValue) {
+    const Case& c = GetParam();
+    EXPECT_EQ(convert(c.input, c.to), c.expected) << c.input << " to type " << toCode(c.to);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Byte, ChangeTypeTable,
+    testing::Values(Case{"I2:255", VarType::UI1, "UI1:255"}, Case{"I2:256", VarType::UI1, "Err:6"},
+                    Case{"I4:-1", VarType::UI1, "Err:6"}, Case{"R8:-0.5", VarType::UI1, "UI1:0"},
+                    Case{"R8:254.5", VarType::UI1, "UI1:254"},
+                    Case{"R8:255.5", VarType::UI1, "Err:6"},
+                    Case{"Bool:True", VarType::UI1, "UI1:255"},
+                    Case{"Str:\"&HFF\"", VarType::UI1, "UI1:255"},
+                    Case{"Str:\"&HFFFF\"", VarType::UI1, "Err:6"},
+                    Case{"CY:2.5", VarType::UI1, "UI1:2"}, Case{"UI1:7", VarType::I2, "I2:7"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Currency, ChangeTypeTable,
+    testing::Values(
+        Case{"R8:1.5", VarType::Currency, "CY:1.5"},
+        Case{"R8:1.23456", VarType::Currency, "CY:1.2346"},
+        Case{"Str:\"1.00005\"", VarType::Currency, "CY:1"},
+        Case{"Str:\"1.00015\"", VarType::Currency, "CY:1.0002"},
+        Case{"Str:\"1.000050001\"", VarType::Currency, "CY:1.0001"},
+        Case{"Str:\"($1,234.5678)\"", VarType::Currency, "CY:-1234.5678"},
+        Case{"Str:\"922337203685477.5807\"", VarType::Currency, "CY:922337203685477.5807"},
+        Case{"Str:\"922337203685477.5808\"", VarType::Currency, "Err:6"},
+        Case{"Str:\"-922337203685477.5808\"", VarType::Currency, "CY:-922337203685477.5808"},
+        Case{"Str:\"&HFFFFFFFF\"", VarType::Currency, "CY:-1"},
+        Case{"R8:1e300", VarType::Currency, "Err:6"}, Case{"Bool:True", VarType::Currency, "CY:-1"},
+        Case{"I4:-2147483648", VarType::Currency, "CY:-2147483648"},
+        Case{"CY:-1.5", VarType::R8, "R8:-1.5"}, Case{"CY:0.1", VarType::R4, "R4:0.1"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    NoConversion, ChangeTypeTable,
+    testing::Values(Case{"I4:5", VarType::Empty, "Empty"}, Case{"Null", VarType::Empty, "Err:13"},
+                    Case{"Null", VarType::Null, "Null"}, Case{"Empty", VarType::Null, "Err:13"},
+                    Case{"I4:5", VarType::Error, "Err:13"},
+                    Case{"Error:0x800A0007", VarType::Error, "Error:0x800A0007"},
+                    Case{"Error:0x800A0007", VarType::Empty, "Err:13"},
+                    Case{"I4:5", VarType::Object, "Err:13"}, Case{"Nothing", VarType::I4, "Err:13"},
+                    Case{"Nothing", VarType::String, "Err:13"},
+                    Case{"[I4:1]", VarType::I4, "Err:13"}, Case{"[I4:1]", VarType::Array, "[I4:1]"},
+                    Case{"I4:5", VarType::Variant, "I4:5"}, Case{"Null", VarType::Variant, "Null"},
+                    Case{"Str:\"x\"", static_cast<VarType>(99), "Err:458"}));
+
+INSTANTIATE_TEST_SUITE_P(Text, ChangeTypeTable,
+                         testing::Values(Case{"Empty", VarType::String, "Str:\"\""},
+                                         Case{"Empty", VarType::Date, "Date:0"},
+                                         Case{"Str:\"  TRUE \"", VarType::Bool, "Bool:True"},
+                                         Case{"Str:\"1E+400\"", VarType::Bool, "Err:6"},
+                                         Case{"Str:\"&HFFFFFFFF\"", VarType::R8, "R8:-1"},
+                                         Case{"Str:\"&H100000000\"", VarType::I4, "Err:6"},
+                                         Case{"Str:\"&H000000000010\"", VarType::I4, "I4:16"},
+                                         Case{"Str:\"&O177777\"", VarType::I2, "I2:-1"},
+                                         Case{"Str:\"-&H10\"", VarType::I4, "Err:13"},
+                                         Case{"Str:\"12 -\"", VarType::I4, "I4:-12"},
+                                         Case{"Str:\"12-3\"", VarType::I4, "Err:13"},
+                                         Case{"Str:\"(12\"", VarType::I4, "Err:13"},
+                                         Case{"Str:\"12)\"", VarType::I4, "Err:13"},
+                                         Case{"Str:\"$$12\"", VarType::I4, "Err:13"},
+                                         Case{"Str:\"+12-\"", VarType::I4, "I4:-12"},
+                                         Case{"Str:\"1,000,\"", VarType::I4, "I4:1000"},
+                                         Case{"Str:\"1.5,0\"", VarType::R8, "Err:13"},
+                                         Case{"Str:\"2.5000000000000000001\"", VarType::I4, "I4:3"},
+                                         Case{"Str:\"1e999999999999999999\"", VarType::R8, "Err:6"},
+                                         Case{"Str:\"1e-999999999999999999\"", VarType::R8, "R8:0"},
+                                         Case{"Str:\"1e-45\"", VarType::R4, "R4:1e-45"}));
+
+// Unicode space separators are blanks around numbers, dates and Booleans; zero-width ones are not.
+INSTANTIATE_TEST_SUITE_P(
+    UnicodeBlanks, ChangeTypeTable,
+    testing::Values(Case{"Str:\"\\u300012\\u2003\"", VarType::R8, "R8:12"},
+                    Case{"Str:\"\\u202F-7\\u00A0\"", VarType::I4, "I4:-7"},
+                    Case{"Str:\"\\u2029True\\u205F\"", VarType::Bool, "Bool:True"},
+                    Case{"Str:\"\\u16801/2/2000\\u200A\"", VarType::Date, "Date:36527"},
+                    Case{"Str:\"\\u200B12\"", VarType::R8, "Err:13"},
+                    Case{"Str:\"12\\uFEFF\"", VarType::R8, "Err:13"}));
+
+TEST(ChangeType, BooleansBecomeNumbersWithoutAlphaBool) {
+    EXPECT_EQ(convert("Bool:True", VarType::String, false), "Str:\"-1\"");
+    EXPECT_EQ(convert("Bool:False", VarType::String, false), "Str:\"0\"");
+    EXPECT_EQ(convert("Bool:True", VarType::String, true), "Str:\"True\"");
+}
+
+TEST(ChangeType, StringsAreSharedNotCopied) {
+    const Variant s("some text");
+    const Variant t = changeType(s, VarType::String);
+    EXPECT_EQ(s.str().data(), t.str().data());
+}
+
+TEST(ChangeType, NaNAndInfinityOverflowIntegersAndDates) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double d : {nan, inf, -inf}) {
+        EXPECT_THROW(CLng(Variant::R8(d)), AutomationError);
+        EXPECT_THROW(CDate(Variant::R8(d)), AutomationError);
+        EXPECT_THROW(CCur(Variant::R8(d)), AutomationError);
+    }
+    EXPECT_TRUE(std::isnan(CSng(Variant::R8(nan))));
+    EXPECT_EQ(CStr(Variant::R8(inf)), "1.#INF");
+    EXPECT_EQ(CStr(Variant::R8(-inf)), "-1.#INF");
+}
+
+// The inline shortcuts for the default locale must give exactly what the full conversions give.
+TEST(ConversionShortcuts, AgreeWithTheLocaleVersions) {
+    const Locale& loc = Locale::current();
+    for (const char* lit :
+         {"Empty", "I2:-7", "I4:70000", "UI1:200", "R4:1.5", "R8:-2.5", "CY:12.5", "Date:1.5",
+          "Bool:True", "Str:\"12\"", "Str:\"1/2/2000\"", "Str:\"abc\"", "Null"}) {
+        const Variant v = literal::parse(lit);
+        auto same = [&](auto shortcut, auto full) {
+            std::string a, b;
+            try {
+                a = std::to_string(shortcut());
+            } catch (const AutomationError& e) {
+                a = "E" + std::to_string(e.number());
+            }
+            try {
+                b = std::to_string(full());
+            } catch (const AutomationError& e) {
+                b = "E" + std::to_string(e.number());
+            }
+            EXPECT_EQ(a, b) << lit;
+        };
+        same([&] { return CDbl(v); }, [&] { return CDbl(v, loc); });
+        same([&] { return CSng(v); }, [&] { return CSng(v, loc); });
+        same([&] { return CLng(v); }, [&] { return CLng(v, loc); });
+        same([&] { return CInt(v); }, [&] { return CInt(v, loc); });
+        same([&] { return CByte(v); }, [&] { return CByte(v, loc); });
+        same([&] { return CCur(v); }, [&] { return CCur(v, loc); });
+        same([&] { return CBool(v); }, [&] { return CBool(v, loc); });
+        same([&] { return CDate(v); }, [&] { return CDate(v, loc); });
+        same([&] { return IsNumeric(v); }, [&] { return IsNumeric(v, loc); });
+        same([&] { return IsDate(v); }, [&] { return IsDate(v, loc); });
+    }
+}
+
+TEST(RoundToI4, HalfToEvenWithinTheLongRange) {
+    const std::pair<double, int32_t> cases[] = {{0.5, 0},
+                                                {1.5, 2},
+                                                {-2.5, -2},
+                                                {2147483647.4, 2147483647},
+                                                {-2147483648.5, -2147483647 - 1},
+                                                {-0.4, 0}};
+    for (auto [d, expected] : cases) EXPECT_EQ(roundToI4(d), expected) << d;
+    for (double d :
+         {2147483647.5, -2147483648.6, 1e300, std::numeric_limits<double>::quiet_NaN()}) {
+        try {
+            roundToI4(d);
+            ADD_FAILURE() << d << " did not overflow";
+        } catch (const AutomationError& e) {
+            EXPECT_EQ(e.number(), err::Overflow);
+        }
+    }
+}
+
+TEST(ParseNumber, IsNulloptForTextThatIsNoNumberOrOverflows) {
+    EXPECT_EQ(parseNumber(" (1,234.5) "), -1234.5);
+    EXPECT_EQ(parseNumber("&H7FFFFFFF"), 2147483647.0);
+    EXPECT_FALSE(parseNumber("1E+400"));
+    EXPECT_FALSE(parseNumber("1 2"));
+    EXPECT_FALSE(parseNumber(""));
+}
+
+TEST(ParseNumber, ReadsLongDigitStringsCorrectlyRounded) {
+    // 1 + 2^-53 lies exactly halfway between 1 and the next double: it ties to even (1), and
+    // any nonzero digit after it, however far beyond the digits kept, rounds it up.
+    const std::string halfway =
+        "1." + std::string(15, '0') + "11102230246251565404236316680908203125";
+    const double next = std::nextafter(1.0, 2.0);
+    EXPECT_EQ(parseNumber(halfway), 1.0);
+    EXPECT_EQ(parseNumber(halfway + std::string(900, '0') + "1"), next);
+    EXPECT_EQ(parseNumber(halfway + std::string(900, '0')), 1.0);
+    EXPECT_EQ(parseNumber(std::string(1000, '9') + "e-1000"), 1.0);
+    EXPECT_FALSE(parseNumber(std::string(400, '9')));
+}
+
+TEST(ParseNumber, FollowsTheLocaleSeparatorsAndCurrency) {
+    Locale loc;
+    loc.decimalSeparator = ',';
+    loc.thousandsSeparator = '.';
+    loc.currencySymbol = "kr";
+    EXPECT_EQ(parseNumber("1.234,5 kr", loc), 1234.5);
+    EXPECT_EQ(parseNumber("-kr 3", loc), -3.0);
+    EXPECT_FALSE(parseNumber("$3", loc));
+    EXPECT_FALSE(parseNumber("1,2,3", loc));
+    EXPECT_EQ(CStr(Variant::R8(1.5), loc), "1,5");
+    EXPECT_EQ(CStr(Variant::Currency(-12345), loc), "-1,2345");
+}
+
+}  // namespace

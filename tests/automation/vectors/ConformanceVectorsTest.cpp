@@ -1,0 +1,43 @@
+// Runs every behaviour vector in tests/data/*.tsv and reports each failing line.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+#include <string>
+
+#include "automation/vectors/VectorOps.h"
+
+namespace {
+
+void runFile(const std::string& name) {
+    std::ifstream in(std::string(TAV_TEST_DATA) + "/" + name);
+    ASSERT_TRUE(in) << "missing vector file " << name;
+    std::string line;
+    int lineNo = 0, cases = 0, failures = 0;
+    while (std::getline(in, line)) {
+        ++lineNo;
+        tav::vectors::Case c;
+        if (!tav::vectors::parseLine(line, c)) continue;
+        ++cases;
+        const std::string got = tav::vectors::run(c);
+        if (!tav::vectors::sameResult(c.expected, got)) {
+            ++failures;
+            ADD_FAILURE() << name << ":" << lineNo << ": " << line << "\n    got " << got;
+        }
+    }
+    EXPECT_GT(cases, 0);
+}
+
+// Every vector file in the data folder, so that added files are picked up by themselves.
+TEST(ConformanceVectors, EveryLinePasses) {
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(TAV_TEST_DATA))
+        if (entry.path().extension() == ".tsv") files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    ASSERT_FALSE(files.empty());
+    for (const auto& f : files) runFile(f);
+}
+
+}  // namespace
