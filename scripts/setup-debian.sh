@@ -3,7 +3,7 @@
 set -euo pipefail
 
 # libmuparser-dev: only the expression benchmark compares with it.
-packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev)
+packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev)
 
 missing=()
 for p in "${packages[@]}"; do

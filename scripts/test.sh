@@ -4,3 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
 cmake --workflow --preset release
+# A project outside the tree builds against the installed library (find_package and pkg-config).
+scripts/consumer.sh build/release
