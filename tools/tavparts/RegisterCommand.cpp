@@ -17,12 +17,15 @@ namespace {
 
 constexpr std::string_view kServerFile = "libTAVParts.so";
 
-// The server beside this program, where the build puts it.
+// The server beside this program, where the build puts it, or in the library folder of the
+// installed tree (bin/tavparts and lib/libTAVParts.so).
 std::string defaultServerPath() {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) return std::string(kServerFile);
-    return (exe.parent_path() / kServerFile).string();
+    const auto beside = exe.parent_path() / kServerFile;
+    const auto installed = exe.parent_path().parent_path() / TAV_INSTALL_LIBDIR / kServerFile;
+    return (std::filesystem::exists(beside, ec) || !std::filesystem::exists(installed, ec) ? beside : installed).string();
 }
 
 int runRegistration(const char* command, bool doRegister, const std::vector<std::string>& args, std::ostream& out,
