@@ -15,8 +15,12 @@ ClassDesc ButtonControl::describeAs(std::string_view name, std::string_view help
     return desc;
 }
 
-void ButtonControl::SetValue(bool NewValue) { Show(Variant::Bool(NewValue)); }
+void ButtonControl::SetValue(bool NewValue) {
+    Show(Variant::Bool(NewValue));
+}
 
-void ButtonControl::showValue(const Variant& value) { setOn(CBool(value)); }
+void ButtonControl::showValue(const Variant& value) {
+    setOn(CBool(value));
+}
 
 }  // namespace tav

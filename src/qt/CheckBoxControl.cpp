@@ -4,7 +4,9 @@
 
 namespace tav {
 
-ClassDesc CheckBoxControl::describe() { return describeAs(QtText::CheckBoxControl, QtText::CheckBoxControlHelp); }
+ClassDesc CheckBoxControl::describe() {
+    return describeAs(QtText::CheckBoxControl, QtText::CheckBoxControlHelp);
+}
 
 CheckBoxControl::CheckBoxControl(QCheckBox& box) : ButtonControl(box) {
     track(QObject::connect(&box, &QAbstractButton::clicked, [this] { userEdited(); }));

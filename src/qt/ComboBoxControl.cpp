@@ -6,6 +6,7 @@
 #include "automation/values/AutomationError.h"
 #include "automation/values/ErrorNumbers.h"
 #include "host/controls/ControlText.h"
+#include "qt/QtStrings.h"
 #include "qt/QtText.h"
 
 namespace tav {
@@ -80,14 +81,18 @@ void ComboBoxControl::RemoveItem(int16_t Index) {
     select(selected == Index ? NoSelection : selected - (selected > Index ? 1 : 0), shown);
 }
 
-int16_t ComboBoxControl::ListCount() const { return static_cast<int16_t>(box().count()); }
+int16_t ComboBoxControl::ListCount() const {
+    return static_cast<int16_t>(box().count());
+}
 
 std::string ComboBoxControl::List(int16_t Index) const {
     checkIndex(Index, box().count());
     return box().itemText(Index).toStdString();
 }
 
-int16_t ComboBoxControl::ListIndex() const { return static_cast<int16_t>(box().currentIndex()); }
+int16_t ComboBoxControl::ListIndex() const {
+    return static_cast<int16_t>(box().currentIndex());
+}
 
 void ComboBoxControl::SetListIndex(int16_t Index) {
     if (Index != NoSelection) checkIndex(Index, box().count());
@@ -99,7 +104,9 @@ std::string ComboBoxControl::Text() const {
     return (b.currentIndex() == NoSelection ? text_ : b.currentText()).toStdString();
 }
 
-void ComboBoxControl::SetText(std::string_view NewText) { Show(Variant(NewText)); }
+void ComboBoxControl::SetText(std::string_view NewText) {
+    Show(Variant(NewText));
+}
 
 void ComboBoxControl::showValue(const Variant& value) {
     const QString text = textOf(value);

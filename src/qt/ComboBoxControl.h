@@ -17,7 +17,9 @@ namespace tav {
 // and removing items keep the selection on its item, and nothing selects an item by itself
 // (Qt would select the first item added to an empty box, or a neighbour of a removed one).
 // ListRevision changes with every change of the list, as the combo loader expects.
-class ComboBoxControl : public Dispatchable<ComboBoxControl>, public WidgetControl, public iTAVComboBox {
+class ComboBoxControl : public Dispatchable<ComboBoxControl>,
+                        public WidgetControl,
+                        public iTAVComboBox {
 public:
     static constexpr int16_t NoSelection = -1;
 

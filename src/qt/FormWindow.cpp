@@ -17,14 +17,13 @@
 #include "automation/vectors/VectorOps.h"
 #include "host/forms/FormText.h"
 #include "host/framework/Form.h"
+#include "qt/QtStrings.h"
 #include "qt/QtText.h"
 #include "qt/WidgetKinds.h"
 
 namespace tav {
 
 namespace {
-
-QString qtext(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // A status line is one line: descriptions may break theirs.
 QString oneLine(QString text) {
@@ -34,7 +33,8 @@ QString oneLine(QString text) {
 }
 
 QString stepTitle(const FormFile::Line& step) {
-    return qtext(step.keyword + " " + step.words.front() + " " + literal::print(step.values.front()));
+    return qtext(step.keyword + " " + step.words.front() + " " +
+                 literal::print(step.values.front()));
 }
 
 // The control line's optional texts: label, then group.
@@ -52,6 +52,7 @@ FormWindow::FormWindow(const FormFile& file, std::vector<FormFile::Line> steps, 
     layOut();
     for (const Ref<Binding>& b : form().bindings()) form().display(*b);
     noteFailures();
+    adjustSize();  // sized before it is shown, so showing it changes no constraint
 }
 
 FormWindow::~FormWindow() {
@@ -142,7 +143,9 @@ FormWindow::Placed* FormWindow::find(std::string_view name) {
     return nullptr;
 }
 
-QString FormWindow::status() const { return status_->text(); }
+QString FormWindow::status() const {
+    return status_->text();
+}
 
 void FormWindow::storeEntry(Placed& p) {
     std::optional<CycleFailure> failed;
@@ -151,8 +154,10 @@ void FormWindow::storeEntry(Placed& p) {
         const CycleResult r = form().store(*b);
         if (r.outcome == CycleOutcome::Failed && !failed) failed = r.failure;
     }
-    if (failed) p.control->markError(qtext(failed->description));
-    else p.control->clearError();
+    if (failed)
+        p.control->markError(qtext(failed->description));
+    else
+        p.control->clearError();
     noteFailures();
 }
 
@@ -160,12 +165,14 @@ void FormWindow::noteFailures() {
     const std::vector<CycleFailure> failures = form().takeFailures();
     if (failures.empty()) return;
     const CycleFailure& f = failures.back();
-    showFailure(qtext(f.binding + " " + std::string(cycleName(f.cycle))), f.number, qtext(f.description));
+    showFailure(qtext(f.binding + " " + std::string(cycleName(f.cycle))), f.number,
+                qtext(f.description));
 }
 
 void FormWindow::showFailure(const QString& what, int32_t number, const QString& description) {
-    status_->setText(
-        oneLine(qtext(QtText::LastFailure) + what + qtext(QtText::Failed).arg(qtext(vectors::errorText(number))) + description));
+    status_->setText(oneLine(qtext(QtText::LastFailure) + what +
+                             qtext(QtText::Failed).arg(qtext(vectors::errorText(number))) +
+                             description));
 }
 
 void FormWindow::apply(const FormFile::Line& step) {
@@ -173,8 +180,8 @@ void FormWindow::apply(const FormFile::Line& step) {
         if (step.keyword == FormText::Edit) {
             Placed* p = find(step.words.front());
             if (!p)
-                throw FormLoadError(std::string(FormText::UnknownName) + std::string(FormText::Control) + " " +
-                                    step.words.front());
+                throw FormLoadError(std::string(FormText::UnknownName) +
+                                    std::string(FormText::Control) + " " + step.words.front());
             p->control->Show(step.values.front());
             storeEntry(*p);
         } else {
@@ -185,7 +192,8 @@ void FormWindow::apply(const FormFile::Line& step) {
         noteFailures();
         showFailure(stepTitle(step), e.number(), qtext(e.description()));
     } catch (const FormLoadError& e) {
-        status_->setText(oneLine(qtext(QtText::LastFailure) + stepTitle(step) + ": " + QString::fromUtf8(e.what())));
+        status_->setText(oneLine(qtext(QtText::LastFailure) + stepTitle(step) + ": " +
+                                 QString::fromUtf8(e.what())));
     }
 }
 
@@ -201,7 +209,6 @@ void FormWindow::replayNext() {
 }
 
 QImage FormWindow::snapshot() {
-    adjustSize();
     show();
     QApplication::processEvents();
     // A picture shows the form, not where a user would type next: the window keeps the focus.

@@ -67,7 +67,8 @@ int run(const std::vector<std::string>& args, std::ostream&, std::ostream& err) 
     }
 
     // A picture needs no display.
-    if (!picture.empty() && qEnvironmentVariableIsEmpty(kPlatformVariable)) qputenv(kPlatformVariable, kOffscreen);
+    if (!picture.empty() && qEnvironmentVariableIsEmpty(kPlatformVariable))
+        qputenv(kPlatformVariable, kOffscreen);
     // The caller (a test) may have made the application object already.
     std::optional<QApplication> app;
     if (!QApplication::instance()) app.emplace(gArgc, gArgv);

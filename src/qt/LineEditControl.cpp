@@ -23,7 +23,9 @@ LineEditControl::LineEditControl(QLineEdit& edit) : WidgetControl(edit) {
     }));
 }
 
-Variant LineEditControl::Value() const { return widget() ? variantOf(edit().text()) : Variant(); }
+Variant LineEditControl::Value() const {
+    return widget() ? variantOf(edit().text()) : Variant();
+}
 
 void LineEditControl::showValue(const Variant& value) {
     QLineEdit& e = edit();

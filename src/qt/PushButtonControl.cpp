@@ -4,7 +4,9 @@
 
 namespace tav {
 
-ClassDesc PushButtonControl::describe() { return describeAs(QtText::PushButtonControl, QtText::PushButtonControlHelp); }
+ClassDesc PushButtonControl::describe() {
+    return describeAs(QtText::PushButtonControl, QtText::PushButtonControlHelp);
+}
 
 PushButtonControl::PushButtonControl(QPushButton& button) : ButtonControl(button) {
     track(QObject::connect(&button, &QAbstractButton::clicked, [this] {

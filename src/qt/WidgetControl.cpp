@@ -7,6 +7,7 @@
 #include "automation/values/AutomationError.h"
 #include "automation/values/ErrorNumbers.h"
 #include "qt/ErrorMark.h"
+#include "qt/QtStrings.h"
 #include "qt/QtText.h"
 
 namespace tav {
@@ -20,7 +21,8 @@ WidgetControl::~WidgetControl() {
 
 QWidget& WidgetControl::live() const {
     if (!widget_)
-        throw AutomationError(err::ObjectNotSet, std::string(QtText::WidgetSource), std::string(QtText::WidgetGone));
+        throw AutomationError(err::ObjectNotSet, std::string(QtText::WidgetSource),
+                              std::string(QtText::WidgetGone));
     return *widget_;
 }
 
@@ -49,10 +51,8 @@ void WidgetControl::clearError() {
     if (widget_) widget_->setToolTip(plainToolTip_);
 }
 
-bool WidgetControl::marked() const { return mark_ && !mark_->isHidden(); }
-
-QString WidgetControl::qtext(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+bool WidgetControl::marked() const {
+    return mark_ && !mark_->isHidden();
 }
 
 QString WidgetControl::textOf(const Variant& value) {

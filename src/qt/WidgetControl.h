@@ -52,14 +52,15 @@ protected:
     // The user has made an entry.
     void userEdited();
     // A connection from the widget to this adapter, cut when the adapter goes.
-    void track(QMetaObject::Connection connection) { connections_.push_back(std::move(connection)); }
+    void track(QMetaObject::Connection connection) {
+        connections_.push_back(std::move(connection));
+    }
     // The widget; error 91 once it is gone.
     QWidget& live() const;
 
     // The text a text control shows for a value: a string as it is, Null as empty text, any
     // other value as CStr gives it (an object or array fails with its error).
     static QString textOf(const Variant& value);
-    static QString qtext(std::string_view text);
     static Variant variantOf(const QString& text);
 
 private:

@@ -4,6 +4,7 @@
 
 #include "automation/values/AutomationError.h"
 #include "automation/values/ErrorNumbers.h"
+#include "host/controls/ControlText.h"
 #include "qt/CheckBoxControl.h"
 #include "qt/ComboBoxControl.h"
 #include "qt/LabelControl.h"
@@ -28,12 +29,12 @@ struct Kind {
 };
 
 constexpr Kind kKinds[] = {
-    {QtText::KindTextBox, &makeOne<QLineEdit, LineEditControl>},
-    {QtText::KindCheckBox, &makeOne<QCheckBox, CheckBoxControl>},
-    {QtText::KindOptionButton, &makeOne<QRadioButton, RadioButtonControl>},
-    {QtText::KindButton, &makeOne<QPushButton, PushButtonControl>},
-    {QtText::KindComboBox, &makeOne<QComboBox, ComboBoxControl>},
-    {QtText::KindLabel, &makeOne<QLabel, LabelControl>},
+    {ControlText::TextBox, &makeOne<QLineEdit, LineEditControl>},
+    {ControlText::CheckBox, &makeOne<QCheckBox, CheckBoxControl>},
+    {ControlText::OptionButton, &makeOne<QRadioButton, RadioButtonControl>},
+    {ControlText::Button, &makeOne<QPushButton, PushButtonControl>},
+    {ControlText::ComboBox, &makeOne<QComboBox, ComboBoxControl>},
+    {ControlText::Label, &makeOne<QLabel, LabelControl>},
 };
 
 }  // namespace

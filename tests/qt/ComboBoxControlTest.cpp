@@ -38,7 +38,8 @@ TEST(ComboBoxControl, KeepsListSelectionTextAndRevisionAsTheHostsComboBox) {
         EXPECT_EQ(qt->ListIndex(), host->ListIndex());
         EXPECT_EQ(qt->Text(), host->Text());
         for (int16_t n = 0; n < host->ListCount(); ++n) EXPECT_EQ(qt->List(n), host->List(n));
-        EXPECT_EQ(qt->ListRevision() != before, i != 2 && i != 6 && i != 7);  // shows leave the list alone
+        EXPECT_EQ(qt->ListRevision() != before,
+                  i != 2 && i != 6 && i != 7);  // shows leave the list alone
     }
     EXPECT_EQ(errorOf([&] { qt->RemoveItem(0); }), err::InvalidProcedureCall);
     EXPECT_EQ(errorOf([&] { qt->AddItem("x", Variant::I2(2)); }), err::InvalidProcedureCall);

@@ -76,7 +76,8 @@ protected:
         return *w;
     }
     std::string sample(std::string_view property) {
-        return literal::print(invoke(*window.runner().named("sample"), property, InvokeKind::PropertyGet));
+        return literal::print(
+            invoke(*window.runner().named("sample"), property, InvokeKind::PropertyGet));
     }
     void enter(QLineEdit& edit, const char* text) {
         edit.setFocus();
@@ -104,7 +105,8 @@ TEST_F(QtForm, TextIsStoredOnReturnOrLeavingAndAFailureIsMarkedOnTheControl) {
     EXPECT_TRUE(control.marked());
     EXPECT_EQ(edit.toolTip(), "Invalid value, a numeric value is required.");
     EXPECT_EQ(window.status(),
-              "Last failure: length storage failed (Err:13): Invalid value, a numeric value is required.");
+              "Last failure: length storage failed (Err:13): Invalid value, a numeric value is "
+              "required.");
 
     // Leaving the edit stores too, and a storage that goes through takes the mark away.
     enter(edit, "42");

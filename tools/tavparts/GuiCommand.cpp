@@ -8,7 +8,8 @@
 
 namespace tav::cli {
 
-int runGui(const std::vector<std::string>& args, std::istream&, std::ostream& out, std::ostream& err) {
+int runGui(const std::vector<std::string>& args, std::istream&, std::ostream& out,
+           std::ostream& err) {
 #ifdef TAV_HAVE_QT
     return guirunner::run(args, out, err);
 #else
