@@ -191,9 +191,6 @@ void FormWindow::apply(const FormFile::Line& step) {
     } catch (const AutomationError& e) {
         noteFailures();
         showFailure(stepTitle(step), e.number(), qtext(e.description()));
-    } catch (const FormLoadError& e) {
-        status_->setText(oneLine(qtext(QtText::LastFailure) + stepTitle(step) + ": " +
-                                 QString::fromUtf8(e.what())));
     }
 }
 
@@ -205,7 +202,13 @@ void FormWindow::replayNext() {
         return;
     }
     replay_->setText(qtext(QtText::ReplayProgress).arg(nextStep_ + 1).arg(steps_.size()));
-    apply(steps_[nextStep_++]);
+    const FormFile::Line& step = steps_[nextStep_++];
+    try {
+        apply(step);
+    } catch (const FormLoadError& e) {
+        status_->setText(oneLine(qtext(QtText::LastFailure) + stepTitle(step) +
+                                 qtext(QtText::StepSeparator) + QString::fromUtf8(e.what())));
+    }
 }
 
 QImage FormWindow::snapshot() {

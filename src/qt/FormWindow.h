@@ -26,7 +26,7 @@ namespace tav {
 // control when one fails; the status line tells the last failure of any cycle or step; "Replay"
 // applies the edit steps one after the other.
 class FormWindow : public QWidget {
-public:
+  public:
     // Loads the form; a line that fails throws FormLoadError naming it, as tavparts run reports
     // it. `steps` are what Replay applies.
     FormWindow(const FormFile& file, std::vector<FormFile::Line> steps, QWidget* parent = nullptr);
@@ -41,12 +41,13 @@ public:
     QPushButton& replayButton() const { return *replay_; }
 
     // One step: a user's entry in a control (the value put in and confirmed, as if typed) or a
-    // program's change of a property.
+    // program's change of a property; its failures go to the status line. A step naming no
+    // control or object of the form throws FormLoadError.
     void apply(const FormFile::Line& step);
     // The window as it appears on screen, laid out and shown (off screen on that platform).
     QImage snapshot();
 
-private:
+  private:
     struct Placed {
         std::string name;
         QString label;

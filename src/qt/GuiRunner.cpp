@@ -23,8 +23,13 @@ constexpr std::string_view kUsage =
     "usage: tavparts gui [--screenshot OUT.png] FORM [CONTROL=VALUE | OBJECT.PROPERTY=VALUE]...\n";
 constexpr std::string_view kCannotRead = "cannot read ";
 constexpr std::string_view kCannotWrite = "cannot write ";
+constexpr std::string_view kStepSeparator = ": ";
 constexpr char kPlatformVariable[] = "QT_QPA_PLATFORM";
 constexpr char kOffscreen[] = "offscreen";
+constexpr char kX11Display[] = "DISPLAY";
+constexpr char kWaylandDisplay[] = "WAYLAND_DISPLAY";
+constexpr std::string_view kNoDisplay =
+    "no display to open a window on (DISPLAY is not set); --screenshot needs none";
 constexpr char kPngFormat[] = "PNG";
 
 // The arguments of the application object, which keeps them for its lifetime.
@@ -49,7 +54,8 @@ int run(const std::vector<std::string>& args, std::ostream&, std::ostream& err) 
         err << kUsage;
         return FormRunner::ExitUnreadable;
     }
-    const std::string path = args[next++];
+    const std::string path = args[next];
+    const size_t firstEdit = next + 1;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         err << kErrPrefix << kCannotRead << path << '\n';
@@ -60,30 +66,44 @@ int run(const std::vector<std::string>& args, std::ostream&, std::ostream& err) 
     std::vector<FormFile::Line> edits;
     try {
         file = FormFile::parse(text, path);
-        for (; next < args.size(); ++next) edits.push_back(FormFile::parseEdit(args[next]));
+        for (size_t i = firstEdit; i < args.size(); ++i)
+            edits.push_back(FormFile::parseEdit(args[i]));
     } catch (const FormSyntaxError& e) {
         err << kErrPrefix << e.what() << '\n';
         return FormRunner::ExitUnreadable;
     }
 
-    // A picture needs no display.
-    if (!picture.empty() && qEnvironmentVariableIsEmpty(kPlatformVariable))
-        qputenv(kPlatformVariable, kOffscreen);
+    // A picture needs no display; a window does, and Qt would abort without one.
+    if (qEnvironmentVariableIsEmpty(kPlatformVariable) && !QApplication::instance()) {
+        if (!picture.empty()) {
+            qputenv(kPlatformVariable, kOffscreen);
+        } else if (qEnvironmentVariableIsEmpty(kX11Display) &&
+                   qEnvironmentVariableIsEmpty(kWaylandDisplay)) {
+            err << kErrPrefix << kNoDisplay << '\n';
+            return FormRunner::ExitLoadFailed;
+        }
+    }
     // The caller (a test) may have made the application object already.
     std::optional<QApplication> app;
     if (!QApplication::instance()) app.emplace(gArgc, gArgv);
     std::unique_ptr<FormWindow> window;
     try {
         window = std::make_unique<FormWindow>(file, edits.empty() ? file.edits : edits);
+        if (picture.empty()) {
+            window->show();
+            return QApplication::exec();
+        }
+        for (size_t i = 0; i < edits.size(); ++i) {
+            try {
+                window->apply(edits[i]);
+            } catch (const FormLoadError& e) {
+                throw FormLoadError(args[firstEdit + i] + std::string(kStepSeparator) + e.what());
+            }
+        }
     } catch (const FormLoadError& e) {
         err << kErrPrefix << e.what() << '\n';
         return FormRunner::ExitLoadFailed;
     }
-    if (picture.empty()) {
-        window->show();
-        return QApplication::exec();
-    }
-    for (const FormFile::Line& e : edits) window->apply(e);
     if (!window->snapshot().save(QString::fromStdString(picture), kPngFormat)) {
         err << kErrPrefix << kCannotWrite << picture << '\n';
         return FormRunner::ExitLoadFailed;

@@ -39,6 +39,7 @@ inline constexpr std::string_view NoFailures = "No failures.";
 inline constexpr std::string_view LastFailure = "Last failure: ";
 inline constexpr std::string_view Failed = " failed (%1): ";
 inline constexpr std::string_view LabelSuffix = ":";
+inline constexpr std::string_view StepSeparator = ": ";
 // A replayed step waits this long after the one before, so that its effect can be seen.
 inline constexpr int ReplayStepMs = 600;
 // The narrowest the window lays its form out.
