@@ -60,6 +60,8 @@ bind unitInch src Unit inchOption isInch
 bind shade src Shade shadeCombo shades
 bind applied src Applied applyButton apply
 bind count counterSrc Count countText
+edit lengthText Str:"3000"
+change counter.Count I4:5
 )form";
 
 class QtForm : public ::testing::Test {
@@ -155,6 +157,16 @@ TEST_F(QtForm, ACommandButtonFiresItsHostCommand) {
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(window.form().CommandRuns("Apply"), 1);
     EXPECT_EQ(sample("Applied"), "Bool:True");
+}
+
+TEST_F(QtForm, ReplayAppliesTheStepsOneAfterTheOther) {
+    QPushButton& replay = window.replayButton();
+    QTest::mouseClick(&replay, Qt::LeftButton);
+    EXPECT_FALSE(replay.isEnabled());
+    EXPECT_EQ(sample("Length"), "R8:3");  // the first step at once, the next later
+    EXPECT_EQ(widget<QLabel>("countText").text(), "0");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return replay.isEnabled(); }, 5000));
+    EXPECT_EQ(widget<QLabel>("countText").text(), "5");
 }
 
 }  // namespace
