@@ -5,6 +5,9 @@ set -euo pipefail
 # libmuparser-dev: only the expression benchmark compares with it.
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev)
 
+# qt6-base-dev: the Qt front end (tavparts gui) and its tests, which run off screen.
+packages+=(qt6-base-dev)
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -23,7 +23,7 @@ part src SCTAVParts.SrcPart_iDisp
     SharingName = Str:"Sample"
 part scale SCTAVParts.GluPart_ScaleProp
     ScaleByCoef = R8:1000
-control box TextBox
+control box TextBox Str:"Length in mm" Str:"Sample"
 command Apply fail:7:Out of memory, really
 source src sample
 bind len src Length box scale
@@ -42,6 +42,7 @@ TEST(FormFile, ReadsObjectsPartsBagsAndEdits) {
     EXPECT_TRUE(f.setup[0].members[3].values.empty());
     ASSERT_EQ(f.setup[1].bag.size(), 1u);
     EXPECT_EQ(f.setup[1].bag[0].first, "SharingName");
+    EXPECT_EQ(literal::print(f.setup[3].values.at(1)), "Str:\"Sample\"");
     EXPECT_EQ(f.setup[4].text, "fail:7:Out of memory, really");
     EXPECT_EQ(f.setup[6].words, (std::vector<std::string>{"len", "src", "Length", "box", "scale"}));
     ASSERT_EQ(f.edits.size(), 3u);
@@ -73,6 +74,7 @@ TEST(FormFile, LinesThatCannotBeReadAreNamed) {
         {"edit box nonsense\n", "f.form:1: malformed value nonsense: ..."},
         {"bind a b c\n", "f.form:1: expected: bind NAME PART PROPERTY CONTROL [GLUE...]"},
         {"command Go\n", "f.form:1: expected: command NAME ok|fail:NUMBER:TEXT"},
+        {"control c TextBox I4:1\n", "f.form:1: expected a Str: literal"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

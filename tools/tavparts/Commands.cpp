@@ -43,6 +43,9 @@ const Command kCommands[] = {
     {"run", "run FORM [EDIT]...",
      "load a form file, display it, apply its edits (or CONTROL=VALUE / OBJECT.PROPERTY=VALUE edits) and show each step",
      runForm},
+    {"gui", "gui [--screenshot OUT.png] FORM [EDIT]...",
+     "open a form file in a window of Qt widgets (Replay applies its edits), or write its picture after the EDITs",
+     runGui},
 };
 
 void printUsage(std::ostream& os) {

@@ -17,6 +17,8 @@ inline constexpr std::string_view Button = "Button";
 inline constexpr std::string_view ButtonHelp = "A command button: keeps a Boolean, true while clicked.";
 inline constexpr std::string_view ComboBox = "ComboBox";
 inline constexpr std::string_view ComboBoxHelp = "A combo box: keeps its text and a list of items.";
+inline constexpr std::string_view Label = "Label";
+inline constexpr std::string_view LabelHelp = "A label: shows the value as text; its user cannot change it.";
 
 // Combo-box members.
 inline constexpr std::string_view Clear = "Clear";

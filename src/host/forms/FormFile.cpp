@@ -33,7 +33,7 @@ struct LineSpec {
 constexpr std::array<LineSpec, 13> kLines = {{
     {T::Object, Where::Top, 2, 2, 0, 0, false, "object NAME PROGID"},
     {T::Part, Where::Top, 2, 2, 0, 0, false, "part NAME PROGID"},
-    {T::Control, Where::Top, 2, 2, 0, 0, false, "control NAME KIND"},
+    {T::Control, Where::Top, 2, 2, 0, 2, false, "control NAME KIND [LABEL [GROUP]]"},
     {T::Command, Where::Top, 1, 1, 0, 0, true, "command NAME ok|fail:NUMBER:TEXT"},
     {T::Source, Where::Top, 2, 2, 0, 0, false, "source PART OBJECT"},
     {T::Bind, Where::Top, 4, kAny, 0, 0, false, "bind NAME PART PROPERTY CONTROL [GLUE...]"},
@@ -116,6 +116,10 @@ FormFile::Line readLine(const LineSpec& spec, std::string_view rest, int number)
     if (spec.keyword == T::Enum)
         for (size_t i = 1; i < line.words.size(); ++i) checkEnumItem(line.words[i]);
     if (spec.keyword == T::Predefined && line.values.size() % 2 == 0) throw FormSyntaxError(std::string(T::PairedValues));
+    // A control's label and group are texts.
+    if (spec.keyword == T::Control)
+        for (const Variant& v : line.values)
+            if (!v.isString()) throw FormSyntaxError(std::string(T::ExpectedText));
     return line;
 }
 

@@ -20,7 +20,8 @@ namespace tav {
 //       job-property Owner Str:"ann"          a key of a job's Properties
 //   part scale SCTAVParts.GluPart_ScaleProp a part; indented under it, its bag:
 //       ScaleByCoef = R8:1000
-//   control lengthText TextBox              TextBox, CheckBox, OptionButton, Button, ComboBox
+//   control lengthText TextBox              TextBox, CheckBox, OptionButton, Button, ComboBox, Label;
+//   control mm OptionButton Str:"mm" Str:"Unit"   optionally the label and group a window shows
 //   command Apply ok                        a host command: ok, or fail:NUMBER:TEXT
 //   source src sample                       the source part's source object
 //   bind length src Length lengthText scale   NAME PART PROPERTY(|PROPERTY...) CONTROL GLUE...

@@ -136,7 +136,8 @@ void FormRunner::addPart(const Line& line) {
 }
 
 void FormRunner::addControl(const Line& line) {
-    Ref<Object> control = createObject(std::string(T::ControlProgIdPrefix) + line.words[1]);
+    Ref<Object> control =
+        makeControl_ ? makeControl_(line) : createObject(std::string(T::ControlProgIdPrefix) + line.words[1]);
     query<Control>(control.get());
     form_->finder()->addNamed(line.words[0], control);
     name(line.words[0], T::Control, std::move(control));
@@ -231,11 +232,15 @@ void FormRunner::start() {
     printStep(std::string(T::StepLoad) + path_, {});
 }
 
+void FormRunner::perform(const Line& edit) {
+    for (const KeywordHandler& h : kHandlers)
+        if (h.keyword == edit.keyword) (this->*h.handle)(edit);
+}
+
 void FormRunner::apply(const Line& edit) {
     std::vector<std::string> failures;
     try {
-        for (const KeywordHandler& h : kHandlers)
-            if (h.keyword == edit.keyword) (this->*h.handle)(edit);
+        perform(edit);
     } catch (const AutomationError& e) {
         failures.push_back(edit.keyword + " " + errorLine(e));
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <iosfwd>
 #include <map>
 #include <stdexcept>
@@ -21,7 +22,12 @@ public:
     static constexpr int ExitLoadFailed = 1;
     static constexpr int ExitUnreadable = 2;
 
+    // Makes the control of a control line; without one the runner makes the host's stand-in
+    // of that kind (a window makes real widgets instead).
+    using ControlMaker = std::function<Ref<Object>(const FormFile::Line&)>;
+
     explicit FormRunner(std::ostream& out);
+    void setControlMaker(ControlMaker maker) { makeControl_ = std::move(maker); }
 
     // Builds the form; a line that fails throws FormLoadError ("PATH:N: Err:...").
     void load(const FormFile& file);
@@ -29,6 +35,9 @@ public:
     void start();
     // One edit (a user's value in a control, or a program's change of a property), then its step.
     void apply(const FormFile::Line& edit);
+    // The same edit without printing; an error of the edit itself (a value the control or the
+    // object refuses) is thrown, failures of cycles stay with the form.
+    void perform(const FormFile::Line& edit);
 
     Form& form() const { return *form_; }
     // The object, part or control of that name (Nothing when there is none).
@@ -70,6 +79,7 @@ private:
     void printStep(const std::string& title, std::vector<std::string> extraFailures);
 
     std::ostream& out_;
+    ControlMaker makeControl_;
     Ref<Form> form_ = makeRef<Form>();
     std::string path_;
     std::vector<Named> named_;

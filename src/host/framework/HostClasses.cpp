@@ -5,6 +5,7 @@
 #include "host/controls/CheckBox.h"
 #include "host/controls/ComboBox.h"
 #include "host/controls/CommandButton.h"
+#include "host/controls/Label.h"
 #include "host/controls/OptionButton.h"
 #include "host/controls/TextBox.h"
 #include "host/framework/BindingNotifier.h"
@@ -36,7 +37,7 @@ void registerIn(ClassRegistry& registry) {
     for (ClassEntry e : {entry<PropertyBag>(), entry<AutoObject>(), entry<NotifyingObject>(),
                          entry<PredefinedObject>(), entry<Job>(), entry<BindingNotifier>(), entry<TextBox>(),
                          entry<CheckBox>(), entry<OptionButton>(), entry<CommandButton>(), entry<ComboBox>(),
-                         entry<Form>()})
+                         entry<Label>(), entry<Form>()})
         registry.add(std::move(e));
 }
 

@@ -1,0 +1,12 @@
+#pragma once
+#include <QString>
+#include <string_view>
+
+namespace tav {
+
+// Our texts are UTF-8; Qt's are UTF-16.
+inline QString qtext(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace tav
