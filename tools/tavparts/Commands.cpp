@@ -43,6 +43,9 @@ const Command kCommands[] = {
     {"run", "run FORM [EDIT]...",
      "load a form file, display it, apply its edits (or CONTROL=VALUE / OBJECT.PROPERTY=VALUE edits) and show each step",
      runForm},
+    {"state", "state FILE.xml",
+     "load a state meta file as the parts do (a bare name from the host's state folder) and list the state",
+     runState},
 };
 
 void printUsage(std::ostream& os) {

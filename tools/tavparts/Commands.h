@@ -33,5 +33,7 @@ int runScript(const std::vector<std::string>& args, std::istream& in, std::ostre
               std::ostream& err);
 int runForm(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
             std::ostream& err);
+int runState(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+             std::ostream& err);
 
 }  // namespace tav::cli

@@ -14,6 +14,9 @@
 #include "host/objects/NotifyingObject.h"
 #include "host/objects/PredefinedObject.h"
 #include "registry/LibraryClasses.h"
+#include "host/objects/System.h"
+#include "host/state/DataDirectoryProvider.h"
+#include "host/state/State.h"
 
 namespace tav::hostclasses {
 
@@ -38,6 +41,8 @@ void registerIn(ClassRegistry& registry) {
                          entry<CheckBox>(), entry<OptionButton>(), entry<CommandButton>(), entry<ComboBox>(),
                          entry<Form>()})
         registry.add(std::move(e));
+    // The state system and the process around the library.
+    for (ClassEntry e : {entry<State>(), entry<System>(), entry<DataDirectoryProvider>()}) registry.add(std::move(e));
 }
 
 void ensureRegistered() {
