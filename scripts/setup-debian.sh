@@ -4,6 +4,8 @@ set -euo pipefail
 
 # libmuparser-dev: only the expression benchmark compares with it.
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev)
+# libxerces-c-dev: the host's state system reads state meta files with it.
+packages+=(libxerces-c-dev)
 
 missing=()
 for p in "${packages[@]}"; do
