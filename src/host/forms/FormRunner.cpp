@@ -170,8 +170,8 @@ void FormRunner::change(const Line& line) {
     const size_t dot = target.find(T::MemberDot);
     if (dot == std::string::npos) throw FormLoadError(std::string(T::BadEdit) + target);
     // Objects, states and parts: a state's properties are reached through the state.
-    const Ref<Object> named = this->named(target.substr(0, dot));
-    Object& object = named ? *named : find(target.substr(0, dot), T::Object);
+    const Ref<Object> held = named(target.substr(0, dot));
+    Object& object = held ? *held : find(target.substr(0, dot), T::Object);
     if (const IRef<iQvState> state = tryQuery<iQvState>(&object)) {
         state->Property(target.substr(dot + 1))->LetValue(line.values[0]);
         return;
