@@ -1,12 +1,20 @@
 # cmake --install: headers under include/tavparts/, the static libraries with exported targets
-# (TAVParts::automation, TAVParts::parts, TAVParts::host), libTAVParts.so, the tavparts tool,
+# (TAVParts::automation, TAVParts::parts, TAVParts::host, and TAVParts::qt when built), libTAVParts.so, the tavparts tool,
 # a package configuration with its version file, tavparts.pc, and the docs and examples.
 include(CMakePackageConfigHelpers)
 
 set(TAV_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/TAVParts)
 
-install(TARGETS tav_automation tavparts tav_host EXPORT TAVPartsTargets
-        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+set(TAV_EXPORTED tav_automation tavparts tav_host)
+# The Qt front end (TAVParts::qt) comes along when it was built.
+if(TARGET tav_qt)
+  set_target_properties(tav_qt PROPERTIES EXPORT_NAME qt)
+  list(APPEND TAV_EXPORTED tav_qt)
+  set(TAV_WITH_QT ON)
+else()
+  set(TAV_WITH_QT OFF)
+endif()
+install(TARGETS ${TAV_EXPORTED} EXPORT TAVPartsTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(TARGETS TAVParts LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(TARGETS tavparts_cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/src/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tavparts

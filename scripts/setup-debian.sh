@@ -7,6 +7,8 @@ packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmar
 
 # qt6-base-dev: the Qt front end (tavparts gui) and its tests, which run off screen.
 packages+=(qt6-base-dev)
+# libxerces-c-dev: the host's state system reads state meta files with it.
+packages+=(libxerces-c-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -20,18 +20,6 @@ namespace {
 // A type described by its own type information (an enumeration) reports this Variant type.
 constexpr uint16_t VarTypeUserDefined = 0;
 
-// The pieces between separators; none for the empty string.
-std::vector<std::string_view> splitText(std::string_view s, std::string_view sep) {
-    std::vector<std::string_view> pieces;
-    if (s.empty()) return pieces;
-    for (size_t pos = 0;;) {
-        const size_t hit = s.find(sep, pos);
-        pieces.push_back(s.substr(pos, hit == std::string_view::npos ? std::string_view::npos : hit - pos));
-        if (hit == std::string_view::npos) return pieces;
-        pos = hit + sep.size();
-    }
-}
-
 }  // namespace
 
 ClassDesc GluDrct_TypeListIntoVbCombo::describe() {
@@ -46,38 +34,17 @@ ClassDesc GluDrct_TypeListIntoVbCombo::describe() {
         .implements<Persistable>();
 }
 
-GluDrct_TypeListIntoVbCombo::GluDrct_TypeListIntoVbCombo() : suppressed_(SafeArray::unallocated(VarType::I4)) {
+GluDrct_TypeListIntoVbCombo::GluDrct_TypeListIntoVbCombo() {
     DBugLifeTimes::TraceLifetime(T::ClassName, this);
 }
 GluDrct_TypeListIntoVbCombo::~GluDrct_TypeListIntoVbCombo() { DBugLifeTimes::TraceLifetime(T::ClassName, this); }
 
 // --- design-time properties ---
 
-std::string GluDrct_TypeListIntoVbCombo::SuppressedEnumValueS() const {
-    std::string out;
-    if (!Utils::ArrayHasContent(suppressed_)) return out;
-    const SafeArray& values = suppressed_.array();
-    for (int32_t i = values.lbound(); i <= values.ubound(); ++i) {
-        if (i != values.lbound()) out += T::ValueSeparator;
-        out += CStr(values.at({i}));
-    }
-    return out;
-}
-
 void GluDrct_TypeListIntoVbCombo::SetSuppressedEnumValueS(std::string_view NewValue) {
-    const std::vector<std::string_view> pieces = splitText(NewValue, T::ValueSeparator);
-    if (pieces.empty()) {
-        suppressed_ = Variant(SafeArray::unallocated(VarType::I4));
-    } else {
-        // The array is sized first and filled piece by piece: a piece that is no number stops
-        // the let with the pieces before it already in place.
-        suppressed_ = Variant(SafeArray({{0, static_cast<int32_t>(pieces.size())}}, VarType::I4));
-        std::vector<Variant>& values = suppressed_.array().data();
-        for (Variant& v : values) v = Variant::I4(0);
-        for (size_t i = 0; i < pieces.size(); ++i) values[i] = Variant::I4(CLng(Variant(pieces[i])));
-    }
+    suppressed_.assign(NewValue);
     if (loader_) {
-        loader_->SetEnumSuppressionByValues(suppressed_);
+        loader_->SetEnumSuppressionByValues(suppressed_.values());
         if (loader_->ComboControl) loader_->ClearAndLoadComboWithNormalItems();
     }
     PropertyChanged(T::SuppressedEnumValueS);
@@ -149,16 +116,9 @@ void GluDrct_TypeListIntoVbCombo::loadFromPropertyType() {
     if (info.typeKind() != TypeInfo::TypeKindEnum) noTypeList();
     for (size_t i = 0; i < info.memberCount(); ++i) {
         const int32_t value = info.memberValue(i);
-        loader_->AppendEnumItem(info.memberName(i), Variant::I4(value), isSuppressed(value));
+        loader_->AppendEnumItem(info.memberName(i), Variant::I4(value), suppressed_.contains(value));
     }
     listType_ = EnumerationType;
-}
-
-bool GluDrct_TypeListIntoVbCombo::isSuppressed(int32_t value) const {
-    if (!Utils::ArrayHasContent(suppressed_)) return false;
-    for (const Variant& v : suppressed_.array().data())
-        if (v.i4() == value) return true;
-    return false;
 }
 
 void GluDrct_TypeListIntoVbCombo::noTypeList() const {

@@ -10,6 +10,7 @@
 #include "contracts/iTAVGlueDirect.h"
 #include "contracts/iTAVPerPropertyBrowsing.h"
 #include "direct/ComboEnumLoader.h"
+#include "direct/SuppressedEnumValues.h"
 
 namespace tav {
 
@@ -33,7 +34,6 @@ inline constexpr std::string_view KeySuppressedEnumValues = "SuppressedEnumValue
 inline constexpr std::string_view KeyRemoveEnumPrefix = "RemoveEnumPrefix";
 inline constexpr std::string_view KeyReplaceUnderscores = "ReplaceUnderscores";
 inline constexpr std::string_view DefaultText = "";
-inline constexpr std::string_view ValueSeparator = "|";
 inline constexpr std::string_view ListTypeUnknown =
     "Cant call iTAVGlueDirect_GetDisplayValue when the list type is invalid/unknown for the given propery.";
 inline constexpr std::string_view NoTypeListHead = "No Type based list availible for property '";
@@ -58,7 +58,7 @@ public:
 
     // Values joined by "|"; the let fails with error 13 at a piece that is no number, keeping
     // the values before it. An awake glue reloads its combo box at once.
-    std::string SuppressedEnumValueS() const;
+    std::string SuppressedEnumValueS() const { return suppressed_.text(); }
     void SetSuppressedEnumValueS(std::string_view NewValue);
     // These two take effect at the next WakeUp.
     std::string ReplaceUnderscores() const { return replaceUnderscores_; }
@@ -83,7 +83,6 @@ private:
     // False when the list ended with predefined strings.
     bool loadPredefinedStrings();
     void loadFromPropertyType();
-    bool isSuppressed(int32_t value) const;
     [[noreturn]] void noTypeList() const;
 
     std::unique_ptr<ComboEnumLoader> loader_;
@@ -91,8 +90,7 @@ private:
     std::string srcPropName_;
     IRef<iTAVPerPropertyBrowsing> browsing_;
     ListType listType_ = Unknown;
-    // A Variant holding an array of Longs, or an array without storage.
-    Variant suppressed_;
+    SuppressedEnumValues suppressed_;
     std::string replaceUnderscores_;
     std::string removeEnumPrefix_;
 };

@@ -20,6 +20,10 @@
 #include "scope/FunneledProperties.h"
 #include "scope/FunneledPropertyHolder.h"
 #include "direct/GluDrct_TypeListIntoVbCombo.h"
+#include "sources/SrcPart_1UnivState.h"
+#include "glues/GluPart_StateFloatFormatting.h"
+#include "direct/GluDrct_StateEnumIntoVbCombo.h"
+#include "direct/GluDrct_StateArrayIndexer.h"
 
 namespace tav {
 
@@ -43,6 +47,10 @@ std::span<const PartFactory> partFactories() {
         factory<FunneledPropertyHolder>(),
         factory<FunneledProperties>(),
         factory<GluDrct_TypeListIntoVbCombo>(),
+        factory<SrcPart_1UnivState>(),
+        factory<GluPart_StateFloatFormatting>(),
+        factory<GluDrct_StateEnumIntoVbCombo>(),
+        factory<GluDrct_StateArrayIndexer>(),
     };
     return kFactories;
 }

@@ -127,6 +127,9 @@ TEST(FormRunner, LoadFailuresNameTheLine) {
         {"control c Slider\n", "f.form:1: Err:429 ..."},
         {"object a Host.AutoObject\nobject a Host.AutoObject\n", "f.form:2: name used twice: a"},
         {"control c TextBox\nbind x p Length c\n", "f.form:2: no such name: part p"},
+        {"object a Host.AutoObject\n    float L R8 3\n", "f.form:2: float does not belong under an object"},
+        {"state s\n    class C\n", "f.form:2: class does not belong under a state"},
+        {"state s\n    type T\n    enumerated M A=0 I4:5\n", "f.form:3: Err:5 \"State\" \"Not an item value: 5\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

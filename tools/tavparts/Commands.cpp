@@ -46,6 +46,9 @@ const Command kCommands[] = {
     {"gui", "gui [--screenshot OUT.png] FORM [EDIT]...",
      "open a form file in a window of Qt widgets (Replay applies its edits), or write its picture after the EDITs",
      runGui},
+    {"state", "state FILE.xml",
+     "load a state meta file as the parts do (a bare name from the host's state folder) and list the state",
+     runState},
 };
 
 void printUsage(std::ostream& os) {

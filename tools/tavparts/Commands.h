@@ -34,5 +34,7 @@ int runScript(const std::vector<std::string>& args, std::istream& in, std::ostre
 int runForm(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
             std::ostream& err);
 int runGui(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+int runState(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+             std::ostream& err);
 
 }  // namespace tav::cli

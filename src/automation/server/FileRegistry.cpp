@@ -140,6 +140,13 @@ std::optional<std::string> FileRegistry::value(std::string_view key, std::string
 
 bool FileRegistry::hasKey(std::string_view key) const { return findKey(key) != nullptr; }
 
+bool FileRegistry::keyExists(std::string_view key) const {
+    if (hasKey(key)) return true;
+    for (const Key& k : keys_)
+        if (isBelow(k.path, key)) return true;
+    return false;
+}
+
 void FileRegistry::setValue(std::string_view key, std::string_view name, std::string_view data) {
     Key* k = const_cast<Key*>(findKey(key));
     if (!k) {

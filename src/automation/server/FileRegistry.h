@@ -30,6 +30,8 @@ public:
     const std::string& path() const { return path_; }
     std::optional<std::string> value(std::string_view key, std::string_view name = {}) const;
     bool hasKey(std::string_view key) const;
+    // Whether the key is there: it holds values, or keys lie below it.
+    bool keyExists(std::string_view key) const;
     void setValue(std::string_view key, std::string_view name, std::string_view data);
     // Removes a key with its values and every key below it; false when there was none.
     bool deleteTree(std::string_view key);

@@ -30,7 +30,7 @@ struct LineSpec {
     std::string_view usage;
 };
 
-constexpr std::array<LineSpec, 13> kLines = {{
+constexpr std::array<LineSpec, 18> kLines = {{
     {T::Object, Where::Top, 2, 2, 0, 0, false, "object NAME PROGID"},
     {T::Part, Where::Top, 2, 2, 0, 0, false, "part NAME PROGID"},
     {T::Control, Where::Top, 2, 2, 0, 2, false, "control NAME KIND [LABEL [GROUP]]"},
@@ -44,6 +44,11 @@ constexpr std::array<LineSpec, 13> kLines = {{
     {T::Enum, Where::UnderObject, 1, kAny, 0, 0, false, "enum NAME ITEM=INTEGER..."},
     {T::Predefined, Where::UnderObject, 1, 1, 1, kAny, false, "predefined PROPERTY DISPLAY [TEXT VALUE]..."},
     {T::JobProperty, Where::UnderObject, 1, 1, 1, 1, false, "job-property KEY VALUE"},
+    {T::State, Where::Top, 1, 1, 0, 1, false, "state NAME [Str:\"META FILE\"]"},
+    {T::Type, Where::UnderObject, 1, 1, 0, 0, false, "type NAME"},
+    {T::Float, Where::UnderObject, 3, 3, 0, 1, false, "float NAME TYPE PRECISION [VALUE]"},
+    {T::Enumerated, Where::UnderObject, 2, kAny, 0, 1, false, "enumerated NAME ITEM=INTEGER... [VALUE]"},
+    {T::Array, Where::UnderObject, 2, 2, 1, 1, false, "array NAME TYPE [VALUE, ...]"},
 }};
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -113,7 +118,7 @@ FormFile::Line readLine(const LineSpec& spec, std::string_view rest, int number)
         line.values.push_back(value(rest));
     }
     if (static_cast<int>(line.values.size()) < spec.minValues) throw usage();
-    if (spec.keyword == T::Enum)
+    if (spec.keyword == T::Enum || spec.keyword == T::Enumerated)
         for (size_t i = 1; i < line.words.size(); ++i) checkEnumItem(line.words[i]);
     if (spec.keyword == T::Predefined && line.values.size() % 2 == 0) throw FormSyntaxError(std::string(T::PairedValues));
     // A control's label and group are texts.
@@ -176,7 +181,7 @@ FormFile FormFile::parse(std::string_view text, std::string path) {
             object = nullptr;
             std::vector<Line>& list = (keyword == T::Edit || keyword == T::Change) ? form.edits : form.setup;
             list.push_back(std::move(parsed));
-            if (keyword == T::Object) object = &list.back();
+            if (keyword == T::Object || keyword == T::State) object = &list.back();
             if (keyword == T::Part) {
                 part = &list.back();
                 bagText.assign(static_cast<size_t>(number), '\n');

@@ -18,6 +18,12 @@ namespace tav {
 //       property Length R8 R8:2.5             a property: name, type, initial value
 //       predefined Unit Str:"mm" Str:"Millimetres" Str:"mm"   display string, text/value pairs
 //       job-property Owner Str:"ann"          a key of a job's Properties
+//   state machine [Str:"Machine.xml"]      a universal state object, from a meta file or made
+//       type Machine                          here: its type name
+//       property Label Str Str:"abc"          a property, as under an object
+//       float Length R8 3 R8:2.5              a floating-point property with its precision
+//       enumerated Mode Slow=0 Fast=1 I4:1    an enumerated property, its items and value
+//       array Weights R8 [R8:1.5, R8:2.5]     an array-valued property
 //   part scale SCTAVParts.GluPart_ScaleProp a part; indented under it, its bag:
 //       ScaleByCoef = R8:1000
 //   control lengthText TextBox              TextBox, CheckBox, OptionButton, Button, ComboBox, Label;
@@ -26,7 +32,8 @@ namespace tav {
 //   source src sample                       the source part's source object
 //   bind length src Length lengthText scale   NAME PART PROPERTY(|PROPERTY...) CONTROL GLUE...
 //   edit lengthText Str:"3000"              the user puts a value into a control
-//   change sample.Length R8:4               the program changes a property of an object
+//   change sample.Length R8:4               the program changes a property of an object, a state
+//                                           or a part
 //
 // Blank lines and lines starting with "#" are skipped; values are typed literals.
 struct FormFile {

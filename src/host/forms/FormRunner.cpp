@@ -11,6 +11,7 @@
 #include "automation/objects/PropertyBag.h"
 #include "automation/values/TypedLiteral.h"
 #include "contracts/Persistable.h"
+#include "contracts/iQvState.h"
 #include "host/controls/Control.h"
 #include "host/forms/FormText.h"
 #include "host/framework/ErrorLine.h"
@@ -33,12 +34,6 @@ constexpr std::string_view kDefineEnum = "DefineEnum";
 constexpr std::string_view kDefinePredefined = "DefinePredefined";
 constexpr std::string_view kDefineJobProperty = "DefineJobProperty";
 
-// A failure on an indented line, which names that line rather than its block's.
-struct MemberFailure {
-    int line;
-    std::string message;
-};
-
 std::string titleOf(const Line& edit) {
     return edit.keyword + " " + edit.words.front() + " " + literal::print(edit.values.front());
 }
@@ -49,6 +44,7 @@ const FormRunner::KeywordHandler FormRunner::kHandlers[] = {
     {T::Object, &FormRunner::addObject},   {T::Part, &FormRunner::addPart},       {T::Control, &FormRunner::addControl},
     {T::Command, &FormRunner::addCommand}, {T::Source, &FormRunner::setSource},   {T::Bind, &FormRunner::addBinding},
     {T::Edit, &FormRunner::edit},          {T::Change, &FormRunner::change},
+    {T::State, &FormRunner::addState},
 };
 
 FormRunner::FormRunner(std::ostream& out) : out_(out) { hostclasses::ensureRegistered(); }
@@ -87,6 +83,8 @@ void FormRunner::load(const FormFile& file) {
 }
 
 void FormRunner::defineMember(Object& object, const Line& line) {
+    if (line.keyword == T::Type || line.keyword == T::Float || line.keyword == T::Enumerated || line.keyword == T::Array)
+        throw MemberFailure{line.number, line.keyword + std::string(T::NotUnder) + std::string(T::AnObject)};
     std::vector<Variant> args;
     std::string_view member;
     if (line.keyword == T::Class) {
@@ -172,7 +170,13 @@ void FormRunner::change(const Line& line) {
     const std::string& target = line.words[0];
     const size_t dot = target.find(T::MemberDot);
     if (dot == std::string::npos) throw FormLoadError(std::string(T::BadEdit) + target);
-    Object& object = find(target.substr(0, dot), T::Object);
+    // Objects, states and parts: a state's properties are reached through the state.
+    const Ref<Object> held = named(target.substr(0, dot));
+    Object& object = held ? *held : find(target.substr(0, dot), T::Object);
+    if (const IRef<iQvState> state = tryQuery<iQvState>(&object)) {
+        state->Property(target.substr(dot + 1))->LetValue(line.values[0]);
+        return;
+    }
     Variant args[] = {line.values[0]};
     invoke(object, target.substr(dot + 1), args[0].isObject() ? InvokeKind::PropertySet : InvokeKind::PropertyLet,
            args);
@@ -193,7 +197,7 @@ std::vector<FormRunner::Row> FormRunner::rows() {
             if (std::any_of(out.begin(), out.end(), [&](const Row& r) { return r.name == label; })) continue;
             std::string value;
             try {
-                value = literal::print(b->SourcePart()->Value(p));
+                value = literal::print(shownValue(b->SourcePart()->Value(p)));
             } catch (const AutomationError& e) {
                 value = errorLine(e);
             }

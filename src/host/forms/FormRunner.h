@@ -56,6 +56,11 @@ private:
     struct Row {
         std::string kind, name, value;
     };
+    // A failure on an indented line, which names that line rather than its block's.
+    struct MemberFailure {
+        int line;
+        std::string message;
+    };
     using Handler = void (FormRunner::*)(const FormFile::Line&);
     struct KeywordHandler {
         std::string_view keyword;
@@ -72,6 +77,12 @@ private:
     void edit(const FormFile::Line& line);
     void change(const FormFile::Line& line);
     void defineMember(Object& object, const FormFile::Line& line);
+    // A state object (FormRunnerState.cpp).
+    void addState(const FormFile::Line& line);
+    void defineStateMember(Object& state, const FormFile::Line& line);
+    std::string metaFilePath(std::string_view file) const;
+    // A source value as a row shows it: a state array as its elements.
+    static Variant shownValue(const Variant& value);
 
     void name(std::string name, std::string_view keyword, Ref<Object> object);
     Object& find(std::string_view name, std::string_view keyword) const;

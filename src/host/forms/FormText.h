@@ -19,6 +19,15 @@ inline constexpr std::string_view Property = "property";
 inline constexpr std::string_view Enum = "enum";
 inline constexpr std::string_view Predefined = "predefined";
 inline constexpr std::string_view JobProperty = "job-property";
+// A universal state object: from a meta file or defined by indented lines.
+inline constexpr std::string_view State = "state";
+inline constexpr std::string_view Type = "type";
+inline constexpr std::string_view Float = "float";
+inline constexpr std::string_view Enumerated = "enumerated";
+inline constexpr std::string_view Array = "array";
+inline constexpr std::string_view StateProgId = "Host.State";
+inline constexpr std::string_view UnderState = "a state";
+inline constexpr std::string_view NoStateSystem = "the host's state system could not be started for ";
 
 inline constexpr char Comment = '#';
 inline constexpr char Assign = '=';

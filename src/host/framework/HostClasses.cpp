@@ -15,6 +15,9 @@
 #include "host/objects/NotifyingObject.h"
 #include "host/objects/PredefinedObject.h"
 #include "registry/LibraryClasses.h"
+#include "host/objects/System.h"
+#include "host/state/DataDirectoryProvider.h"
+#include "host/state/State.h"
 
 namespace tav::hostclasses {
 
@@ -39,6 +42,8 @@ void registerIn(ClassRegistry& registry) {
                          entry<CheckBox>(), entry<OptionButton>(), entry<CommandButton>(), entry<ComboBox>(),
                          entry<Label>(), entry<Form>()})
         registry.add(std::move(e));
+    // The state system and the process around the library.
+    for (ClassEntry e : {entry<State>(), entry<System>(), entry<DataDirectoryProvider>()}) registry.add(std::move(e));
 }
 
 void ensureRegistered() {

@@ -1,36 +1,18 @@
 #include "host/objects/AutoObject.h"
 
-#include <array>
 #include <utility>
 
 #include "automation/values/AutomationError.h"
 #include "automation/conversions/Conversions.h"
 #include "automation/objects/Dispatchable.h"
 #include "host/objects/ObjectText.h"
+#include "host/objects/TypeNames.h"
 
 namespace tav {
 
 namespace T = ObjectText;
 
 namespace {
-
-constexpr std::array<std::pair<std::string_view, VarType>, 9> kTypes = {{
-    {T::TypeVariant, VarType::Variant},
-    {T::TypeI2, VarType::I2},
-    {T::TypeI4, VarType::I4},
-    {T::TypeR4, VarType::R4},
-    {T::TypeR8, VarType::R8},
-    {T::TypeStr, VarType::String},
-    {T::TypeBool, VarType::Bool},
-    {T::TypeDate, VarType::Date},
-    {T::TypeObject, VarType::Object},
-}};
-
-const VarType* builtInType(std::string_view name) {
-    for (const auto& [typeName, vt] : kTypes)
-        if (equalsNoCase(typeName, name)) return &vt;
-    return nullptr;
-}
 
 bool isIdentifier(std::string_view s) {
     auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
@@ -39,18 +21,6 @@ bool isIdentifier(std::string_view s) {
     for (char c : s)
         if (!letter(c) && !digit(c)) return false;
     return true;
-}
-
-// The value a property of type `t` starts with.
-Variant initialValueOf(const TypeDesc& t, const Variant& given) {
-    const bool omitted = isMissing(given);
-    if (t.vt == VarType::Variant) return omitted ? Variant() : given;
-    if (t.vt == VarType::Object) {
-        if (omitted) return Variant::Nothing();
-        if (!given.isObject()) throwTypeMismatch();
-        return given;
-    }
-    return changeType(omitted ? Variant() : given, t.vt);
 }
 
 }  // namespace
@@ -80,14 +50,14 @@ void AutoObject::DefineProperty(std::string_view Name, std::string_view TypeName
     if (!isIdentifier(Name)) fail(T::BadName, Name);
     if (desc_.get()->defaultInterface().find(Name)) fail(T::AlreadyDefined, Name);
     TypeDesc type;
-    if (const VarType* vt = builtInType(TypeName)) {
+    if (const VarType* vt = TypeNames::builtIn(TypeName)) {
         type = TypeDesc::of(*vt);
     } else if (const EnumDesc* e = desc_.get()->findEnumeration(TypeName)) {
         type = TypeDesc::enumType(*e);
     } else {
         fail(T::UnknownType, TypeName);
     }
-    Variant initial = initialValueOf(type, InitialValue);
+    Variant initial = TypeNames::initialValue(type.vt, InitialValue);
     // Object properties are set, scalar ones let; a Variant takes both.
     const bool lets = type.vt != VarType::Object;
     const bool sets = type.vt == VarType::Object || type.vt == VarType::Variant;
@@ -98,7 +68,7 @@ void AutoObject::DefineProperty(std::string_view Name, std::string_view TypeName
 
 void AutoObject::DefineEnum(std::string_view EnumName, std::span<Variant> ItemsAndValues) {
     if (!isIdentifier(EnumName)) fail(T::BadName, EnumName);
-    if (builtInType(EnumName) || desc_.get()->findEnumeration(EnumName)) fail(T::AlreadyDefined, EnumName);
+    if (TypeNames::builtIn(EnumName) || desc_.get()->findEnumeration(EnumName)) fail(T::AlreadyDefined, EnumName);
     if (ItemsAndValues.size() % 2 != 0) fail(T::UnpairedItems, {});
     EnumDesc e{std::string(EnumName), {}, {}};
     for (size_t i = 0; i < ItemsAndValues.size(); i += 2) {

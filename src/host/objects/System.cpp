@@ -1,0 +1,160 @@
+#include "host/objects/System.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <mutex>
+#include <system_error>
+#include <vector>
+
+#include "automation/conversions/Conversions.h"
+#include "automation/server/FileRegistry.h"
+#include "automation/values/ErrorNumbers.h"
+#include "sources/LoadedModules.h"
+
+namespace tav {
+
+namespace T = SystemText;
+namespace fs = std::filesystem;
+
+namespace {
+
+[[noreturn]] void fail(int32_t number, std::string_view what, std::string_view path, std::string_view why = {}) {
+    std::string description = std::string(what) + std::string(path);
+    if (!why.empty()) description += std::string(T::Reason) + std::string(why);
+    throw AutomationError(number, std::string(T::ErrSource), std::move(description));
+}
+
+// The temporary folders made in this process, removed when it ends.
+class TempFolders {
+public:
+    ~TempFolders() {
+        for (const std::string& f : folders_) {
+            std::error_code ec;
+            fs::remove_all(f, ec);
+        }
+    }
+    void add(std::string folder) {
+        const std::lock_guard lock(mutex_);
+        folders_.push_back(std::move(folder));
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<std::string> folders_;
+};
+
+TempFolders& tempFolders() {
+    static TempFolders folders;
+    return folders;
+}
+
+}  // namespace
+
+ClassDesc System::describe() {
+    using C = System;
+    return ClassDesc(std::string(T::ClassName), std::string(T::ClassHelp))
+        .add(method<&C::TempDir>(T::TempDir))
+        .add(method<&C::MakeDir>(T::MakeDir, {T::PathParam}))
+        .add(method<&C::WriteText>(T::WriteText, {T::PathParam, T::TextParam}))
+        .add(method<&C::ReadText>(T::ReadText, {T::PathParam}))
+        .add(method<&C::CopyFile>(T::CopyFile, {T::FromParam, T::ToParam}))
+        .add(method<&C::Exists>(T::Exists, {T::PathParam}))
+        .add(method<&C::SetEnv>(T::SetEnv, {T::NameParam, opt(T::ValueParam)}))
+        .add(method<&C::GetEnv>(T::GetEnv, {T::NameParam}))
+        .add(property<&C::CurrentDir, &C::SetCurrentDir>(T::CurrentDir))
+        .add(method<&C::Path>(T::Path, {T::PartsParam}))
+        .add(method<&C::Symlink>(T::Symlink, {T::TargetParam, T::LinkParam}))
+        .add(method<&C::LibraryPath>(T::LibraryPath, {T::FileNameParam}))
+        .add(method<&C::SetRegValue>(T::SetRegValue, {T::KeyParam, T::ValueNameParam, T::DataParam}));
+}
+
+std::string System::TempDir() {
+    std::error_code ec;
+    std::string pattern = (fs::temp_directory_path(ec) / T::TempPattern).string();
+    if (!::mkdtemp(pattern.data())) fail(err::PathFileAccess, T::CannotMake, pattern);
+    tempFolders().add(pattern);
+    return pattern;
+}
+
+void System::MakeDir(std::string_view Path) {
+    std::error_code ec;
+    fs::create_directories(fs::path(Path), ec);
+    if (ec) fail(err::PathFileAccess, T::CannotMake, Path, ec.message());
+}
+
+void System::WriteText(std::string_view Path, std::string_view Text) {
+    std::ofstream out{std::string(Path), std::ios::binary | std::ios::trunc};
+    out << Text;
+    out.close();
+    if (!out) fail(err::PathFileAccess, T::CannotWrite, Path);
+}
+
+std::string System::ReadText(std::string_view Path) {
+    std::ifstream in{std::string(Path), std::ios::binary};
+    if (!in) fail(err::FileNotFound, T::CannotRead, Path);
+    return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void System::CopyFile(std::string_view From, std::string_view To) {
+    std::error_code ec;
+    fs::copy_file(fs::path(From), fs::path(To), fs::copy_options::overwrite_existing, ec);
+    if (ec) fail(err::PathFileAccess, T::CannotCopy, From, ec.message());
+}
+
+bool System::Exists(std::string_view Path) {
+    std::error_code ec;
+    return fs::exists(fs::path(Path), ec);
+}
+
+void System::SetEnv(std::string_view Name, const Variant& Value) {
+    const std::string name(Name);
+    const bool unset = isMissing(Value) || Value.isEmpty();
+    const int rc = unset ? ::unsetenv(name.c_str()) : ::setenv(name.c_str(), CStr(Value).c_str(), 1);
+    if (rc != 0) fail(err::InvalidProcedureCall, T::CannotSetEnv, Name);
+}
+
+Variant System::GetEnv(std::string_view Name) {
+    const char* value = std::getenv(std::string(Name).c_str());
+    return value ? Variant(std::string_view(value)) : Variant();
+}
+
+std::string System::CurrentDir() {
+    std::error_code ec;
+    return fs::current_path(ec).string();
+}
+
+void System::SetCurrentDir(std::string_view Path) {
+    std::error_code ec;
+    fs::current_path(fs::path(Path), ec);
+    if (ec) fail(err::PathFileAccess, T::CannotChangeTo, Path, ec.message());
+}
+
+std::string System::Path(std::span<Variant> Parts) {
+    fs::path out;
+    for (const Variant& part : Parts) out /= CStr(part);
+    return out.string();
+}
+
+void System::Symlink(std::string_view Target, std::string_view Link) {
+    std::error_code ec;
+    fs::create_symlink(fs::path(Target), fs::path(Link), ec);
+    if (ec) fail(err::PathFileAccess, T::CannotLink, Link, ec.message());
+}
+
+std::string System::LibraryPath(std::string_view FileName) {
+    const std::optional<std::string> path = LoadedModules::find(FileName);
+    if (!path) fail(err::FileNotFound, T::NotLoaded, FileName);
+    return *path;
+}
+
+void System::SetRegValue(std::string_view Key, std::string_view ValueName, std::string_view Data) {
+    FileRegistry registry;
+    registry.setValue(Key, ValueName, Data);
+    registry.save();
+}
+
+}  // namespace tav

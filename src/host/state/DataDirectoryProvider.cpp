@@ -1,0 +1,22 @@
+#include "host/state/DataDirectoryProvider.h"
+
+#include <cstdlib>
+
+namespace tav {
+
+namespace T = DataDirectoryProviderText;
+
+ClassDesc DataDirectoryProvider::describe() {
+    using C = DataDirectoryProvider;
+    return ClassDesc(std::string(T::ClassName), std::string(T::ClassHelp))
+        .add(property<&C::DataDirectory>(T::DataDirectory, T::DataDirectoryHelp));
+}
+
+std::string DataDirectoryProvider::DataDirectory() const {
+    const char* dir = std::getenv(std::string(T::Variable).c_str());
+    if (!dir || !*dir)
+        throw AutomationError(err::InvalidProcedureCall, std::string(T::ClassName), std::string(T::NotSet));
+    return dir;
+}
+
+}  // namespace tav

@@ -1,0 +1,28 @@
+#pragma once
+#include <filesystem>
+
+#include <xercesc/sax/EntityResolver.hpp>
+
+namespace tav {
+
+class MetaFileHandler;
+
+// The one external entity a state meta file may use is its document type definition, named
+// by the bare file name State.dtd and served from the system folder, whatever folder the meta
+// file itself lies in (a stray State.dtd beside it is never read). Every other external
+// entity, a file elsewhere or anything on the network, is refused: the load fails with a
+// MetaFileError and nothing is fetched.
+class MetaFileEntityResolver : public xercesc::EntityResolver {
+public:
+    // The handler of the same read tells where the reader is.
+    MetaFileEntityResolver(std::filesystem::path systemFolder, const MetaFileHandler& handler)
+        : systemFolder_(std::move(systemFolder)), handler_(handler) {}
+
+    xercesc::InputSource* resolveEntity(const XMLCh* const publicId, const XMLCh* const systemId) override;
+
+private:
+    std::filesystem::path systemFolder_;
+    const MetaFileHandler& handler_;
+};
+
+}  // namespace tav

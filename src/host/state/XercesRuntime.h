@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+
+#include <xercesc/util/XercesDefs.hpp>
+
+// The XML parser library as the state system uses it.
+namespace tav::XercesRuntime {
+
+// Starts the parser library for this process on first use and ends it when the process ends.
+// The library counts its starts and ends, so whoever else starts it in the process (the
+// library's own start-up of the host install, for one) neither disturbs nor is disturbed.
+void ensureStarted();
+
+// Text from the parser (UTF-16) as UTF-8; nullptr gives the empty string.
+std::string utf8(const XMLCh* text);
+
+}  // namespace tav::XercesRuntime
