@@ -9,7 +9,7 @@ const InterfaceDesc& iTAVGlueDirect::describeInterface() {
     static const InterfaceDesc desc =
         InterfaceDesc("iTAVGlueDirect", "A glue that talks to its control itself.", iid)
             .add(method<&I::GetDisplayValue>("GetDisplayValue", {opt("TheValue")}))
-            .add(method<&I::GetStorageValue>("GetStorageValue", {"TheValue"}))
+            .add(method<&I::GetStorageValue>("GetStorageValue", {opt("TheValue")}))
             .add(method<&I::WakeUp>("WakeUp", {"SrcObj", "SrcPropName", "Cntrl"}))
             .add(method<&I::TearDown>("TearDown"));
     return desc;
