@@ -19,6 +19,7 @@
 #include "expr/GluPart_ExprMultiParam.h"
 #include "scope/FunneledProperties.h"
 #include "scope/FunneledPropertyHolder.h"
+#include "scope/SrcPart_InScopeIsdObjS.h"
 #include "direct/GluDrct_TypeListIntoVbCombo.h"
 
 namespace tav {
@@ -43,6 +44,7 @@ std::span<const PartFactory> partFactories() {
         factory<FunneledPropertyHolder>(),
         factory<FunneledProperties>(),
         factory<GluDrct_TypeListIntoVbCombo>(),
+        factory<SrcPart_InScopeIsdObjS>(),
     };
     return kFactories;
 }

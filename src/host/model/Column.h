@@ -1,0 +1,54 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "automation/values/Variant.h"
+#include "host/model/ColumnSlice.h"
+#include "host/model/RowBits.h"
+#include "host/model/TextDictionary.h"
+
+namespace tav::hostmodel {
+
+// One property of every object of one class, by row. Values keep their exact Variant type:
+// a column holds doubles, longs or texts (by dictionary code) in their plain form while all
+// its values are of that one type, and becomes a column of Variants the first time a value of
+// another type (or a text beyond the dictionary's reach) arrives. Rows never set are Empty.
+class Column {
+public:
+    // A text column keeps at most this many distinct texts; beyond, texts are kept one by one.
+    static constexpr size_t MaxDictionary = size_t{1} << 16;
+
+    ColumnKind kind() const noexcept { return kind_; }
+
+    Variant get(uint32_t row) const;
+    void set(uint32_t row, const Variant& v);
+    // One value into many rows.
+    void fill(std::span<const uint32_t> rows, const Variant& v);
+    // Appends the values of the rows, in order.
+    void read(std::span<const uint32_t> rows, std::vector<Variant>& out) const;
+
+    // What the rows hold now, and putting it back.
+    ColumnSlice gather(std::span<const uint32_t> rows) const;
+    void restore(std::span<const uint32_t> rows, const ColumnSlice& slice);
+
+    size_t bytes() const;
+
+private:
+    // Makes the column able to take a value of kind k (and the text t).
+    void prepareFor(ColumnKind k, const Variant& v);
+    void becomeAny();
+    void clear(uint32_t row);
+    void grow(uint32_t rows);
+
+    ColumnKind kind_ = ColumnKind::Unset;
+    std::vector<double> doubles_;
+    std::vector<int32_t> longs_;
+    std::vector<uint32_t> codes_;
+    std::shared_ptr<TextDictionary> dictionary_;
+    std::vector<Variant> any_;
+    RowBits present_;
+};
+
+}  // namespace tav::hostmodel
