@@ -58,6 +58,9 @@ void reporting(std::string_view message, F&& body) {
         InScopeErrorReport::show(message, e);
     } catch (const std::bad_alloc&) {
         InScopeErrorReport::show(message, AutomationError(err::OutOfMemory));
+    } catch (const std::exception& e) {
+        // Not an automation error, but the host must not see it either.
+        InScopeErrorReport::show(message, AutomationError(err::InvalidProcedureCall, {}, e.what()));
     }
 }
 
@@ -348,8 +351,11 @@ void SrcPart_InScopeIsdObjS::readOne(FunneledPropertyHolder& h) {
         return;
     }
     if (!list) throwError(err::ObjectNotSet);
-    for (const Variant& v : list->Values())
-        if (!h.FunnelValue(v)) break;
+    // A list of plain numbers is walked without a Variant per value.
+    if (const std::span<const double> d = list->Doubles(); !d.empty()) h.funnelAll(d);
+    else if (const std::span<const int32_t> n = list->Longs(); !n.empty()) h.funnelAll(n);
+    else if (const std::span<const uint32_t> c = list->Codes(); !c.empty()) h.funnelCoded(c, list->CodeTable());
+    else h.funnelAll(list->Values());
 }
 
 // --- host events ------------------------------------------------------------------------

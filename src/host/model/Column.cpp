@@ -167,24 +167,64 @@ void Column::fill(std::span<const uint32_t> rows, const Variant& v) {
 }
 
 void Column::read(std::span<const uint32_t> rows, std::vector<Variant>& out) const {
-    out.reserve(out.size() + rows.size());
+    // The rows start Empty; only those that hold a value are written.
+    const size_t base = out.size();
+    out.resize(base + rows.size());
+    Variant* dst = out.data() + base;
+    const size_t n = rows.size();
     switch (kind_) {
         case ColumnKind::Unset:
-            out.resize(out.size() + rows.size());
             return;
         case ColumnKind::Double:
-            for (uint32_t r : rows) out.push_back(present_.test(r) ? Variant::R8(doubles_[r]) : Variant());
+            for (size_t i = 0; i < n; ++i)
+                if (present_.test(rows[i])) dst[i].assignR8(doubles_[rows[i]]);
             return;
         case ColumnKind::Long:
-            for (uint32_t r : rows) out.push_back(present_.test(r) ? Variant::I4(longs_[r]) : Variant());
+            for (size_t i = 0; i < n; ++i)
+                if (present_.test(rows[i])) dst[i].assignI4(longs_[rows[i]]);
             return;
         case ColumnKind::Text:
-            for (uint32_t r : rows) out.push_back(present_.test(r) ? dictionary_->text(codes_[r]) : Variant());
+            for (size_t i = 0; i < n; ++i)
+                if (present_.test(rows[i])) dst[i] = dictionary_->text(codes_[rows[i]]);
             return;
         case ColumnKind::Any:
-            for (uint32_t r : rows) out.push_back(at(any_, r));
+            for (size_t i = 0; i < n; ++i) dst[i] = at(any_, rows[i]);
             return;
     }
+}
+
+template <class T>
+bool Column::readPlain(ColumnKind kind, const std::vector<T>& values, std::span<const uint32_t> rows,
+                       std::vector<T>& out) const {
+    if (kind_ != kind) return false;
+    const size_t base = out.size();
+    out.resize(base + rows.size());
+    T* dst = out.data() + base;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const uint32_t r = rows[i];
+        if (!present_.test(r)) {
+            out.resize(base);
+            return false;
+        }
+        dst[i] = values[r];
+    }
+    return true;
+}
+
+bool Column::readDoubles(std::span<const uint32_t> rows, std::vector<double>& out) const {
+    return readPlain(ColumnKind::Double, doubles_, rows, out);
+}
+
+bool Column::readLongs(std::span<const uint32_t> rows, std::vector<int32_t>& out) const {
+    return readPlain(ColumnKind::Long, longs_, rows, out);
+}
+
+bool Column::readCodes(std::span<const uint32_t> rows, std::vector<uint32_t>& out,
+                       std::shared_ptr<const TextDictionary>& table) const {
+    if (kind_ != ColumnKind::Text || (table && table != dictionary_)) return false;
+    if (!readPlain(ColumnKind::Text, codes_, rows, out)) return false;
+    table = dictionary_;
+    return true;
 }
 
 ColumnSlice Column::gather(std::span<const uint32_t> rows) const {
@@ -223,32 +263,36 @@ ColumnSlice Column::gather(std::span<const uint32_t> rows) const {
     return s;
 }
 
+template <class T>
+void Column::restorePlain(std::vector<T>& values, const std::vector<T>& old, std::span<const uint32_t> rows,
+                          const RowBits& had) {
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const uint32_t r = rows[i];
+        const bool has = had.test(static_cast<uint32_t>(i));
+        present_.set(r, has);
+        if (has) values[r] = old[i];
+    }
+}
+
 void Column::restore(std::span<const uint32_t> rows, const ColumnSlice& slice) {
-    const size_t n = rows.size();
     const bool sameForm = slice.kind == kind_ && (kind_ != ColumnKind::Text || slice.dictionary == dictionary_);
     if (!sameForm || kind_ == ColumnKind::Any || kind_ == ColumnKind::Unset) {
-        for (size_t i = 0; i < n; ++i) set(rows[i], slice.value(i));
+        for (size_t i = 0; i < rows.size(); ++i) set(rows[i], slice.value(i));
         return;
     }
     grow(rowsToHold(rows));
-    for (size_t i = 0; i < n; ++i) {
-        const uint32_t r = rows[i];
-        const bool has = slice.present.test(static_cast<uint32_t>(i));
-        present_.set(r, has);
-        if (!has) continue;
-        switch (kind_) {
-            case ColumnKind::Double:
-                doubles_[r] = slice.doubles[i];
-                break;
-            case ColumnKind::Long:
-                longs_[r] = slice.longs[i];
-                break;
-            case ColumnKind::Text:
-                codes_[r] = slice.codes[i];
-                break;
-            default:
-                break;
-        }
+    switch (kind_) {
+        case ColumnKind::Double:
+            restorePlain(doubles_, slice.doubles, rows, slice.present);
+            return;
+        case ColumnKind::Long:
+            restorePlain(longs_, slice.longs, rows, slice.present);
+            return;
+        case ColumnKind::Text:
+            restorePlain(codes_, slice.codes, rows, slice.present);
+            return;
+        default:
+            return;
     }
 }
 

@@ -28,6 +28,13 @@ public:
     void fill(std::span<const uint32_t> rows, const Variant& v);
     // Appends the values of the rows, in order.
     void read(std::span<const uint32_t> rows, std::vector<Variant>& out) const;
+    // The same as plain numbers; false (and `out` as it was) unless every row holds a Double
+    // (or a Long).
+    bool readDoubles(std::span<const uint32_t> rows, std::vector<double>& out) const;
+    bool readLongs(std::span<const uint32_t> rows, std::vector<int32_t>& out) const;
+    // The same as codes into the column's dictionary of texts, which `table` must be or becomes.
+    bool readCodes(std::span<const uint32_t> rows, std::vector<uint32_t>& out,
+                   std::shared_ptr<const TextDictionary>& table) const;
 
     // What the rows hold now, and putting it back.
     ColumnSlice gather(std::span<const uint32_t> rows) const;
@@ -36,6 +43,12 @@ public:
     size_t bytes() const;
 
 private:
+    template <class T>
+    void restorePlain(std::vector<T>& values, const std::vector<T>& old, std::span<const uint32_t> rows,
+                      const RowBits& had);
+    template <class T>
+    bool readPlain(ColumnKind kind, const std::vector<T>& values, std::span<const uint32_t> rows,
+                   std::vector<T>& out) const;
     // Makes the column able to take a value of kind k (and the text t).
     void prepareFor(ColumnKind k, const Variant& v);
     void becomeAny();

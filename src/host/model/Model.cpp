@@ -109,6 +109,24 @@ void Model::read(uint32_t cls, std::span<const uint32_t> rows, std::string_view 
     else out.resize(out.size() + rows.size());
 }
 
+bool Model::readDoubles(uint32_t cls, std::span<const uint32_t> rows, std::string_view property,
+                        std::vector<double>& out) const {
+    const Column* c = classes_[cls]->findColumn(property);
+    return c && c->readDoubles(rows, out);
+}
+
+bool Model::readLongs(uint32_t cls, std::span<const uint32_t> rows, std::string_view property,
+                      std::vector<int32_t>& out) const {
+    const Column* c = classes_[cls]->findColumn(property);
+    return c && c->readLongs(rows, out);
+}
+
+bool Model::readCodes(uint32_t cls, std::span<const uint32_t> rows, std::string_view property,
+                      std::vector<uint32_t>& out, std::shared_ptr<const TextDictionary>& table) const {
+    const Column* c = classes_[cls]->findColumn(property);
+    return c && c->readCodes(rows, out, table);
+}
+
 void Model::undo(const ChangeBatch& change) {
     classes_[change.cls]->column(change.property).restore(*change.rows, change.before);
 }

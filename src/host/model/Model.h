@@ -60,6 +60,14 @@ public:
     // Appends the values of the rows, in order.
     void read(uint32_t cls, std::span<const uint32_t> rows, std::string_view property,
               std::vector<Variant>& out) const;
+    // The values as plain numbers; false unless every row holds a Double (or a Long).
+    bool readDoubles(uint32_t cls, std::span<const uint32_t> rows, std::string_view property,
+                     std::vector<double>& out) const;
+    bool readLongs(uint32_t cls, std::span<const uint32_t> rows, std::string_view property,
+                   std::vector<int32_t>& out) const;
+    // As codes into the property's dictionary of texts (which `table` must be, or becomes).
+    bool readCodes(uint32_t cls, std::span<const uint32_t> rows, std::string_view property,
+                   std::vector<uint32_t>& out, std::shared_ptr<const TextDictionary>& table) const;
     // Puts a recorded change's old values back, or its new value again.
     void undo(const ChangeBatch& change);
     void redo(const ChangeBatch& change);

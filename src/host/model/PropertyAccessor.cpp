@@ -33,13 +33,43 @@ IRef<iTAVValueList> PropertyAccessor::Read(const IRef<iTAVScope>& scope, int32_t
     status = 0;
     const Ref<Scope> s = Scope::from(scope);
     if (!s) return list;
-    std::vector<Variant>& out = list->values();
+    // Plain numbers, or text codes, when every object holds one of the same type; else Variants.
+    if (readPlain(*s, list->doubles(), &Model::readDoubles) || readPlain(*s, list->longs(), &Model::readLongs) ||
+        readCodes(*s, *list))
+        return list;
+    std::vector<Variant>& out = list->variants();
     out.reserve(static_cast<size_t>(s->count()));
     for (const ScopeRun& run : s->runs()) {
         if (run.isModelObjects()) run.model->read(run.cls, *run.rows, d_.name, out);
         else out.emplace_back();
     }
     return list;
+}
+
+bool PropertyAccessor::readCodes(const Scope& s, ValueList& list) const {
+    std::shared_ptr<const TextDictionary> table;
+    std::vector<uint32_t>& codes = list.codes({});
+    codes.reserve(static_cast<size_t>(s.count()));
+    for (const ScopeRun& run : s.runs()) {
+        if (!run.isModelObjects() || !run.model->readCodes(run.cls, *run.rows, d_.name, codes, table)) {
+            codes.clear();
+            return false;
+        }
+    }
+    list.setCodeTable(std::move(table));
+    return !s.runs().empty();
+}
+
+template <class T, class Reader>
+bool PropertyAccessor::readPlain(const Scope& s, std::vector<T>& out, Reader read) const {
+    out.reserve(static_cast<size_t>(s.count()));
+    for (const ScopeRun& run : s.runs()) {
+        if (!run.isModelObjects() || !(run.model.get()->*read)(run.cls, *run.rows, d_.name, out)) {
+            out.clear();
+            return false;
+        }
+    }
+    return !s.runs().empty();
 }
 
 void PropertyAccessor::Store(const IRef<iTAVScope>& scope, int32_t& status, const Variant& value) {

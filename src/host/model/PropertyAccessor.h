@@ -1,12 +1,16 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "automation/objects/Dispatchable.h"
 #include "contracts/iTAVPropertyAccessor.h"
 #include "host/model/PropertyDeclaration.h"
 
 namespace tav::hostmodel {
+
+class Scope;
+class ValueList;
 
 // Reads, validates and stores one declared property over a whole scope (handed out by
 // Host.DMUtility). Reading and storing go class by class through the model's columns, not
@@ -32,6 +36,10 @@ public:
 
 private:
     bool inRange(const Variant& value) const;
+    // Reads every run of the scope as plain numbers; false (out empty) when one can't be.
+    template <class T, class Reader>
+    bool readPlain(const Scope& s, std::vector<T>& out, Reader read) const;
+    bool readCodes(const Scope& s, ValueList& list) const;
 
     PropertyDeclaration d_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -17,6 +18,7 @@ public:
     bool contains(std::string_view text) const { return codes_.count(text) != 0; }
     const Variant& text(uint32_t code) const { return texts_[code]; }
     size_t size() const { return texts_.size(); }
+    std::span<const Variant> texts() const { return texts_; }
     size_t bytes() const;
 
 private:
