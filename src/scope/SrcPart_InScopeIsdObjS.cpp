@@ -1,6 +1,5 @@
 #include "scope/SrcPart_InScopeIsdObjS.h"
 
-#include <limits>
 #include <new>
 
 #include "automation/conversions/Conversions.h"
@@ -22,12 +21,6 @@ namespace {
 namespace T = InScopeText;
 namespace P = ScopeProcessorNames;
 using Crack = enumInfiniteScopeCrack;
-
-// The walks over the holders count with a 16-bit position, as the collection's own do.
-int16_t walkCount(int32_t count) {
-    if (count > std::numeric_limits<int16_t>::max()) throwOverflow();
-    return static_cast<int16_t>(count);
-}
 
 // The message sink's flags for a plain message.
 constexpr int32_t kPlainMessage = 0;
@@ -313,7 +306,7 @@ IRef<iTAVScope> SrcPart_InScopeIsdObjS::crackScope(IRef<iTAVScope> s) {
 void SrcPart_InScopeIsdObjS::readAll() {
     Ref<FunneledPropertyHolder> h;
     try {
-        const int16_t n = walkCount(funnel_->Count());
+        const int16_t n = FunneledProperties::walkCount(funnel_->Count());
         for (int32_t i = 1; i <= n; ++i) {
             h = funnel_->Item(Variant::I2(static_cast<int16_t>(i)));
             events_.fire([&](InScopeIsdObjSEvents& e) { e.RequestPropertyRead(h); });
