@@ -40,7 +40,8 @@ constexpr int32_t kDoubleType = 3, kLongType = 0, kTextType = 2;
 
 void declareProperties() {
     const Ref<Schema> schema = makeRef<Schema>();
-    for (const char* name : {"Charge", "Mass", "Occupancy"}) schema->DefineProperty(name, kDoubleType, 0, false);
+    for (const char* name : {"Charge", "Mass", "Occupancy"})
+        schema->DefineProperty(name, kDoubleType, 0, false);
     schema->DefineProperty("Valence", kLongType, 0, false);
     schema->DefineProperty("Element", kTextType, 0, false);
 }
@@ -83,7 +84,8 @@ struct BoundForm {
         part->SetProcessScopeDelay(false);
         for (int i = 0; i < properties; ++i)
             part->PropertiesFunnel()->AddPropertyFunnel(kProperties[i], kProperties[i],
-                                                        funneledPropertyResolveBy::ScalarCompareAll, "#VT_NULL#");
+                                                        funneledPropertyResolveBy::ScalarCompareAll,
+                                                        "#VT_NULL#");
         container->scopeManager().SelectScope(selection);
         part->SetSourceObject(container);
     }
@@ -96,7 +98,8 @@ struct BoundForm {
 void Rebuild(benchmark::State& state) {
     BoundForm form(static_cast<int>(state.range(0)));
     for (auto _ : state) form.container->scopeManager().SelectScope(form.selection);
-    if (!form.shows("Charge", 0.1) || form.part->Value("_CountItems").i4() != static_cast<int32_t>(kAtoms))
+    if (!form.shows("Charge", 0.1) ||
+        form.part->Value("_CountItems").i4() != static_cast<int32_t>(kAtoms))
         state.SkipWithError("the atoms were not read");
 }
 BENCHMARK(Rebuild)->ArgName("props")->DenseRange(1, 5)->Unit(benchmark::kMillisecond);

@@ -6,7 +6,7 @@ namespace tav {
 // The root of a host document (a 3D model): the parts only ask whether another party holds
 // its lock.
 class iTAVDocumentRoot {
-public:
+  public:
     virtual ~iTAVDocumentRoot() = default;
 
     // The lock holder's name and whether the document is locked.

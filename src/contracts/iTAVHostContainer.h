@@ -12,14 +12,14 @@ namespace tav {
 // Hears the host's idle time. A cycle number below 1 starts a new idle period; the
 // by-reference Boolean is the handlers' answer to the host.
 class iTAVHostContainerEvents {
-public:
+  public:
     virtual ~iTAVHostContainerEvents() = default;
     virtual void Idle(int32_t nIdleCycle, bool& bValue) = 0;
 };
 
 // The host container an in-scope source part is given as its source object.
 class iTAVHostContainer {
-public:
+  public:
     virtual ~iTAVHostContainer() = default;
 
     virtual IRef<iTAVOperationManager> OperationManager() = 0;

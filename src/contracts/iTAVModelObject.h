@@ -7,7 +7,7 @@ namespace tav {
 
 // An object of a host model (an atom, a bond, ...) as the parts read it one by one.
 class iTAVModelObject {
-public:
+  public:
     virtual ~iTAVModelObject() = default;
 
     // The property's value as text, with a status code.

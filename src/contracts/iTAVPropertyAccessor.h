@@ -11,7 +11,7 @@ namespace tav {
 // Reads, validates and stores one property over every object of a scope (a host object,
 // handed out by the model utility).
 class iTAVPropertyAccessor {
-public:
+  public:
     // Flag bit: stores need no check of the document's lock.
     static constexpr int32_t FlagNoLockCheck = 0x20;
 
@@ -29,9 +29,9 @@ public:
     virtual void Store(const IRef<iTAVScope>& scope, int32_t& status, const Variant& value) = 0;
     // Checks a value against the objects of the scope; the first three results tell whether
     // it may be stored, the message why not (or a warning).
-    virtual void Validate(int32_t reserved, const IRef<iTAVScope>& scope, const Variant& value, std::string& message,
-                          int32_t& result1, int32_t& result2, int32_t& result3, int32_t& result4,
-                          int32_t& result5) = 0;
+    virtual void Validate(int32_t reserved, const IRef<iTAVScope>& scope, const Variant& value,
+                          std::string& message, int32_t& result1, int32_t& result2,
+                          int32_t& result3, int32_t& result4, int32_t& result5) = 0;
 };
 
 }  // namespace tav

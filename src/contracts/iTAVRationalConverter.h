@@ -6,7 +6,7 @@ namespace tav {
 
 // The host's converter of a number to the text of the nearest fraction.
 class iTAVRationalConverter {
-public:
+  public:
     // What a part creates, once per conversion.
     static constexpr std::string_view ProgId = "Host.RationalConverter";
 

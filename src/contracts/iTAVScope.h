@@ -7,7 +7,7 @@ namespace tav {
 // A scope of the host application: a set of objects (the user's selection, say) that the
 // scope manager can filter and transform (a host object).
 class iTAVScope {
-public:
+  public:
     virtual ~iTAVScope() = default;
 
     virtual IRef<iTAVScopeContents> Contents() = 0;

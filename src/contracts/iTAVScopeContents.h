@@ -7,7 +7,7 @@ namespace tav {
 
 // The objects of a host scope, in order (a host object).
 class iTAVScopeContents {
-public:
+  public:
     virtual ~iTAVScopeContents() = default;
 
     virtual int32_t Count() = 0;

@@ -26,7 +26,7 @@ inline constexpr std::string_view NormalizeSymmetryParent = "Normalization:Model
 
 // Hears that the host's default scope (the selection) was replaced.
 class iTAVScopeManagerEvents {
-public:
+  public:
     virtual ~iTAVScopeManagerEvents() = default;
     virtual void DefaultScopeChanged(const IRef<iTAVScope>& pActiveScope) = 0;
 };
@@ -34,18 +34,19 @@ public:
 // The host's scope manager: the current default scope, and scopes processed by named
 // processors ("Filter:DocumentRoot", "DocumentRootCoercion:Model3d", "Filter:Model3d", ...).
 class iTAVScopeManager {
-public:
+  public:
     virtual ~iTAVScopeManager() = default;
 
     virtual IRef<iTAVScope> DefaultScope() = 0;
     // A new scope; the processor's own errors reach the caller.
-    virtual IRef<iTAVScope> ProcessScope(const IRef<iTAVScope>& pScope, std::string_view processorName) = 0;
+    virtual IRef<iTAVScope> ProcessScope(const IRef<iTAVScope>& pScope,
+                                         std::string_view processorName) = 0;
     virtual ConnectionPoint<iTAVScopeManagerEvents>& scopeManagerEvents() = 0;
 };
 
 // What hands the scope manager out.
 class iTAVScopeManagerHolder {
-public:
+  public:
     virtual ~iTAVScopeManagerHolder() = default;
     virtual IRef<iTAVScopeManager> ScopeManager() = 0;
 };

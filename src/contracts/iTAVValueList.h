@@ -9,7 +9,7 @@ namespace tav {
 
 // A list of values the host hands out (one per object of a scope) or takes.
 class iTAVValueList {
-public:
+  public:
     // What a part creates when it builds a list itself.
     static constexpr std::string_view ProgId = "Host.ValueList";
 

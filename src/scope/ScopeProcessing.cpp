@@ -14,7 +14,8 @@ namespace P = ScopeProcessorNames;
 // An omitted argument (Missing) names the default scope; anything else must be a scope or
 // Nothing.
 IRef<iTAVScope> scopeToExamine(iTAVScopeManager& manager, const Variant& pScope) {
-    if (pScope.type() == VarType::Error && pScope.error() == err::ParamNotFound) return manager.DefaultScope();
+    if (pScope.type() == VarType::Error && pScope.error() == err::ParamNotFound)
+        return manager.DefaultScope();
     return query<iTAVScope>(pScope);
 }
 
@@ -32,8 +33,10 @@ IRef<iTAVDocumentRoot> onlyItem(const IRef<iTAVScopeContents>& contents) {
 
 }  // namespace
 
-IRef<iTAVDocumentRoot> GetDocumentFromScope(const IRef<iTAVScopeManager>& pScopeMgr, const Variant& pScope) {
-    if (!pScopeMgr) throw AutomationError(err::InvalidProcedureCall, {}, std::string(ErrNoScopeManager));
+IRef<iTAVDocumentRoot> GetDocumentFromScope(const IRef<iTAVScopeManager>& pScopeMgr,
+                                            const Variant& pScope) {
+    if (!pScopeMgr)
+        throw AutomationError(err::InvalidProcedureCall, {}, std::string(ErrNoScopeManager));
     const IRef<iTAVScope> scope = scopeToExamine(*pScopeMgr, pScope);
     if (!scope) return {};
 
@@ -42,11 +45,13 @@ IRef<iTAVDocumentRoot> GetDocumentFromScope(const IRef<iTAVScopeManager>& pScope
         const IRef<iTAVScopeContents> contents = contentsOf(roots);
         if (contents->Count() == 1) return onlyItem(contents);
     }
-    const IRef<iTAVScopeContents> documents = contentsOf(pScopeMgr->ProcessScope(scope, P::DocumentRootCoercion));
+    const IRef<iTAVScopeContents> documents =
+        contentsOf(pScopeMgr->ProcessScope(scope, P::DocumentRootCoercion));
     const int32_t n = documents->Count();
     if (n == 0) return {};
     if (n == 1) return onlyItem(documents);
-    throw AutomationError(err::InvalidProcedureCall, std::string(ErrSource), std::string(ErrManyDocuments));
+    throw AutomationError(err::InvalidProcedureCall, std::string(ErrSource),
+                          std::string(ErrManyDocuments));
 }
 
 void CheckDocumentNotLocked(const IRef<iTAVDocumentRoot>& document) {
@@ -54,7 +59,8 @@ void CheckDocumentNotLocked(const IRef<iTAVDocumentRoot>& document) {
     std::string holder;
     bool locked = false;
     document->LockState(holder, locked);
-    if (locked) throw AutomationError(err::InvalidProcedureCall, {}, std::string(ErrLocked) + holder);
+    if (locked)
+        throw AutomationError(err::InvalidProcedureCall, {}, std::string(ErrLocked) + holder);
 }
 
 void CheckScopeDocumentNotLocked(const IRef<iTAVScopeManager>& pScopeMgr, const Variant& pScope) {

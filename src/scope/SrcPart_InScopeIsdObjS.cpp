@@ -39,7 +39,8 @@ std::string_view crackProcessor(Crack crack) {
         case Crack::iscNormalzSymetryParent:
             return P::NormalizeSymmetryParent;
     }
-    throw AutomationError(err::InvalidArgument, std::string(T::ErrSource), std::string(T::ErrUnknownCrack));
+    throw AutomationError(err::InvalidArgument, std::string(T::ErrSource),
+                          std::string(T::ErrUnknownCrack));
 }
 
 // Runs a host event's handler body; an error goes no further than the error report.
@@ -72,11 +73,13 @@ ClassDesc SrcPart_InScopeIsdObjS::describe() {
     using C = SrcPart_InScopeIsdObjS;
     return ClassDesc(std::string(T::ClassName), std::string(T::ClassHelp))
         .add(property<&C::DMClassName, &C::SetDMClassName>(T::DMClassName, T::DMClassNameHelp))
-        .add(property<&C::AutoOperation, &C::SetAutoOperation>(T::AutoOperation, T::AutoOperationHelp))
+        .add(property<&C::AutoOperation, &C::SetAutoOperation>(T::AutoOperation,
+                                                               T::AutoOperationHelp))
         .add(property<&C::PropertiesFunnel>(T::PropertiesFunnel, T::PropertiesFunnelHelp))
-        .add(property<&C::ProcessScopeDelay, &C::SetProcessScopeDelay>(T::ProcessScopeDelay, T::ProcessScopeDelayHelp))
+        .add(property<&C::ProcessScopeDelay, &C::SetProcessScopeDelay>(T::ProcessScopeDelay,
+                                                                       T::ProcessScopeDelayHelp))
         .add(property<&C::InfiniteScopeCrack, &C::SetInfiniteScopeCrack>(T::InfiniteScopeCrack,
-                                                                        T::InfiniteScopeCrackHelp))
+                                                                         T::InfiniteScopeCrackHelp))
         .add(property<&C::ScopeObject>(T::ScopeObject, T::ScopeObjectHelp).hide())
         .add(property<&C::DMUtility>(T::DMUtility, T::DMUtilityHelp).hide())
         .implements<iTAVSourcePart>()
@@ -86,9 +89,13 @@ ClassDesc SrcPart_InScopeIsdObjS::describe() {
         .events(InScopeIsdObjSEvents::describeInterface());
 }
 
-SrcPart_InScopeIsdObjS::SrcPart_InScopeIsdObjS() { DBugLifeTimes::TraceLifetime(T::ClassName, this); }
+SrcPart_InScopeIsdObjS::SrcPart_InScopeIsdObjS() {
+    DBugLifeTimes::TraceLifetime(T::ClassName, this);
+}
 
-SrcPart_InScopeIsdObjS::~SrcPart_InScopeIsdObjS() { DBugLifeTimes::TraceLifetime(T::ClassName, this); }
+SrcPart_InScopeIsdObjS::~SrcPart_InScopeIsdObjS() {
+    DBugLifeTimes::TraceLifetime(T::ClassName, this);
+}
 
 // --- properties ---------------------------------------------------------------------------
 
@@ -165,17 +172,22 @@ SafeArray SrcPart_InScopeIsdObjS::ListPropertyNames() {
     if (n == 0) return SafeArray::unallocated(VarType::String);
     SafeArray names({SafeArray::Bound{0, n + 2}}, VarType::String);
     for (int32_t i = 0; i < n; ++i)
-        names.data()[static_cast<size_t>(i)] = Variant(funnel_->Item(Variant::I4(i + 1))->SourcePropertyName());
+        names.data()[static_cast<size_t>(i)] =
+            Variant(funnel_->Item(Variant::I4(i + 1))->SourcePropertyName());
     names.data()[static_cast<size_t>(n)] = Variant(T::CountItems);
     names.data()[static_cast<size_t>(n) + 1] = Variant(T::AnyItems);
     return names;
 }
 
-std::string SrcPart_InScopeIsdObjS::Caption() { return std::string(T::CaptionPrefix) + dmClassName_; }
+std::string SrcPart_InScopeIsdObjS::Caption() {
+    return std::string(T::CaptionPrefix) + dmClassName_;
+}
 
 // --- iTAVPerPropertyBrowsing ------------------------------------------------------------
 
-Variant SrcPart_InScopeIsdObjS::GetPredefinedValue(std::string_view, std::string_view) { return {}; }
+Variant SrcPart_InScopeIsdObjS::GetPredefinedValue(std::string_view, std::string_view) {
+    return {};
+}
 
 SafeArray SrcPart_InScopeIsdObjS::GetPredefinedStrings(std::string_view) {
     return SafeArray::unallocated(VarType::String);
@@ -202,17 +214,21 @@ void SrcPart_InScopeIsdObjS::InitProperties() {
 void SrcPart_InScopeIsdObjS::ReadProperties(const Ref<PropertyBag>& PropBag) {
     if (!PropBag) throwError(err::ObjectNotSet);
     dmClassName_ = CStr(PropBag->ReadProperty(T::DMClassName, Variant(T::DefaultDMClassName)));
-    autoOperation_ = CLng(PropBag->ReadProperty(T::AutoOperation, Variant::I4(T::DefaultAutoOperation)));
-    processScopeDelay_ = CBool(PropBag->ReadProperty(T::ProcessScopeDelay, Variant::Bool(T::DefaultProcessScopeDelay)));
-    crack_ = static_cast<Crack>(
-        CLng(PropBag->ReadProperty(T::InfiniteScopeCrack, Variant::I4(static_cast<int32_t>(Crack::iscFilterDisplayCandidate)))));
+    autoOperation_ =
+        CLng(PropBag->ReadProperty(T::AutoOperation, Variant::I4(T::DefaultAutoOperation)));
+    processScopeDelay_ = CBool(
+        PropBag->ReadProperty(T::ProcessScopeDelay, Variant::Bool(T::DefaultProcessScopeDelay)));
+    crack_ = static_cast<Crack>(CLng(PropBag->ReadProperty(
+        T::InfiniteScopeCrack,
+        Variant::I4(static_cast<int32_t>(Crack::iscFilterDisplayCandidate)))));
     funnel_->Load(PropBag);
 }
 
 void SrcPart_InScopeIsdObjS::WriteProperties(const Ref<PropertyBag>& PropBag) {
     if (!PropBag) throwError(err::ObjectNotSet);
     PropBag->WriteProperty(T::DMClassName, Variant(dmClassName_), Variant(T::DefaultDMClassName));
-    PropBag->WriteProperty(T::AutoOperation, Variant::I4(autoOperation_), Variant::I4(T::DefaultAutoOperation));
+    PropBag->WriteProperty(T::AutoOperation, Variant::I4(autoOperation_),
+                           Variant::I4(T::DefaultAutoOperation));
     PropBag->WriteProperty(T::ProcessScopeDelay, Variant::Bool(processScopeDelay_),
                            Variant::Bool(T::DefaultProcessScopeDelay));
     PropBag->WriteProperty(T::InfiniteScopeCrack, Variant::I4(static_cast<int32_t>(crack_)),
@@ -223,7 +239,8 @@ void SrcPart_InScopeIsdObjS::WriteProperties(const Ref<PropertyBag>& PropBag) {
 // --- scope tracking ---------------------------------------------------------------------
 
 IRef<iTAVOperationManager> SrcPart_InScopeIsdObjS::operationManager() const {
-    IRef<iTAVOperationManager> om = container_ ? container_->OperationManager() : IRef<iTAVOperationManager>();
+    IRef<iTAVOperationManager> om =
+        container_ ? container_->OperationManager() : IRef<iTAVOperationManager>();
     if (!om) throwError(err::ObjectNotSet);
     return om;
 }
@@ -232,7 +249,8 @@ IRef<iTAVOperationManager> SrcPart_InScopeIsdObjS::operationManager() const {
 // brings a new source as far as the form is concerned.
 void SrcPart_InScopeIsdObjS::markStale(bool notify) {
     bool sameDocument = false;
-    if (hasItems()) sameDocument = ScopeProcesseing::GetDocumentFromScope(scopeManager_) == document_;
+    if (hasItems())
+        sameDocument = ScopeProcesseing::GetDocumentFromScope(scopeManager_) == document_;
     if (notify && sameDocument && notifier_) {
         const IRef<iTAVBindingNotifier> notifier = notifier_;
         notifier->SourceObjectAboutToChange();
@@ -274,9 +292,11 @@ void SrcPart_InScopeIsdObjS::rebuild() {
 }
 
 void SrcPart_InScopeIsdObjS::tellScopeFailure(const AutomationError& e) {
-    const IRef<iTAVMessageSink> sink = container_ ? container_->MessageSink() : IRef<iTAVMessageSink>();
+    const IRef<iTAVMessageSink> sink =
+        container_ ? container_->MessageSink() : IRef<iTAVMessageSink>();
     if (!sink) return;
-    sink->ShowMessage(std::string(T::ScopeErrorPrefix) + dmClassName_ + std::string(T::LineBreak) + e.description(),
+    sink->ShowMessage(std::string(T::ScopeErrorPrefix) + dmClassName_ + std::string(T::LineBreak) +
+                          e.description(),
                       kPlainMessage, missingArg(), missingArg());
 }
 
@@ -316,7 +336,8 @@ void SrcPart_InScopeIsdObjS::readAll() {
         std::string description = e.description();
         if (h)
             description += std::string(T::ReadErrorWithProperty) + h->SourcePropertyName() +
-                           std::string(T::ReadErrorOpen) + h->InternalPropertyName() + std::string(T::ReadErrorClose);
+                           std::string(T::ReadErrorOpen) + h->InternalPropertyName() +
+                           std::string(T::ReadErrorClose);
         throw AutomationError(e.number(), std::string(T::ErrSource), std::move(description));
     }
 }
@@ -335,20 +356,26 @@ void SrcPart_InScopeIsdObjS::readOne(FunneledPropertyHolder& h) {
             list->Add(Variant(object->ReadAsText(h.InternalPropertyName(), status)));
         }
     } else {
-        const IRef<iTAVPropertyAccessor> accessor = DMUtility()->PropertyAccessor(h.InternalPropertyName(), 0, status);
+        const IRef<iTAVPropertyAccessor> accessor =
+            DMUtility()->PropertyAccessor(h.InternalPropertyName(), 0, status);
         if (!accessor) throwError(err::ObjectNotSet);
         list = accessor->Read(scope_, status);
     }
     if (status == T::ReadFailureStatus) {
-        currentPrompts().messageBox(std::string(T::ReadFailureMessage) + h.InternalPropertyName(), msgbox::OKOnly);
+        currentPrompts().messageBox(std::string(T::ReadFailureMessage) + h.InternalPropertyName(),
+                                    msgbox::OKOnly);
         return;
     }
     if (!list) throwError(err::ObjectNotSet);
     // A list of plain numbers is walked without a Variant per value.
-    if (const std::span<const double> d = list->Doubles(); !d.empty()) h.funnelAll(d);
-    else if (const std::span<const int32_t> n = list->Longs(); !n.empty()) h.funnelAll(n);
-    else if (const std::span<const uint32_t> c = list->Codes(); !c.empty()) h.funnelCoded(c, list->CodeTable());
-    else h.funnelAll(list->Values());
+    if (const std::span<const double> d = list->Doubles(); !d.empty())
+        h.funnelAll(d);
+    else if (const std::span<const int32_t> n = list->Longs(); !n.empty())
+        h.funnelAll(n);
+    else if (const std::span<const uint32_t> c = list->Codes(); !c.empty())
+        h.funnelCoded(c, list->CodeTable());
+    else
+        h.funnelAll(list->Values());
 }
 
 // --- host events ------------------------------------------------------------------------

@@ -33,9 +33,10 @@ const EnumDesc& enumDesc(enumInfiniteScopeCrack);
 //
 // With ProcessScopeDelay a scope change only marks the part stale; the objects are gathered
 // again at the next idle time (cycle 0) when the operation manager is not busy. Writing a
-// value stores it into every object inside one undoable operation (SrcPart_InScopeIsdObjSStoring.cpp).
-// Four events let the host form take over getting the scope, reading, validating and storing.
-// The handlers of the host's events never let an error out: they report it in a message box.
+// value stores it into every object inside one undoable operation
+// (SrcPart_InScopeIsdObjSStoring.cpp). Four events let the host form take over getting the scope,
+// reading, validating and storing. The handlers of the host's events never let an error out: they
+// report it in a message box.
 class SrcPart_InScopeIsdObjS : public Dispatchable<SrcPart_InScopeIsdObjS>,
                                public iTAVSourcePart,
                                public iTAVPerPropertyBrowsing,
@@ -43,7 +44,7 @@ class SrcPart_InScopeIsdObjS : public Dispatchable<SrcPart_InScopeIsdObjS>,
                                public InScopeEventSource,
                                private iTAVScopeManagerEvents,
                                private iTAVHostContainerEvents {
-public:
+  public:
     static ClassDesc describe();
     SrcPart_InScopeIsdObjS();
     ~SrcPart_InScopeIsdObjS() override;
@@ -77,7 +78,8 @@ public:
     std::string Caption() override;
 
     // --- iTAVPerPropertyBrowsing ---
-    Variant GetPredefinedValue(std::string_view PropertyName, std::string_view PreDefinedString) override;
+    Variant GetPredefinedValue(std::string_view PropertyName,
+                               std::string_view PreDefinedString) override;
     SafeArray GetPredefinedStrings(std::string_view PropertyName) override;
     std::string GetDisplayString(std::string_view PropertyName) override;
     std::string MapPropertyToControlProgId(std::string_view PropertyName) override;
@@ -89,7 +91,7 @@ public:
 
     ConnectionPoint<InScopeIsdObjSEvents>& inScopeEvents() override { return events_; }
 
-private:
+  private:
     // Host events.
     void DefaultScopeChanged(const IRef<iTAVScope>& pActiveScope) override;
     void Idle(int32_t nIdleCycle, bool& bValue) override;

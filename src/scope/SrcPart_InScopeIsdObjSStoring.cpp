@@ -23,7 +23,8 @@ namespace T = InScopeText;
 // Every occurrence of `what` taken out of `text` (nothing when `what` is empty).
 std::string without(std::string text, std::string_view what) {
     if (what.empty()) return text;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at)) text.erase(at, what.size());
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at))
+        text.erase(at, what.size());
     return text;
 }
 
@@ -40,14 +41,18 @@ void SrcPart_InScopeIsdObjS::store(std::string_view propertyName, Variant v) {
     if (!message.empty()) invalid(message);
 }
 
-void SrcPart_InScopeIsdObjS::validate(const Ref<FunneledPropertyHolder>& h, Variant& v, std::string& message) {
+void SrcPart_InScopeIsdObjS::validate(const Ref<FunneledPropertyHolder>& h, Variant& v,
+                                      std::string& message) {
     bool handled = false;
     bool failure = false;
-    events_.fire([&](InScopeIsdObjSEvents& e) { e.RequestPropertyValidate(h, v, handled, failure, message); });
+    events_.fire([&](InScopeIsdObjSEvents& e) {
+        e.RequestPropertyValidate(h, v, handled, failure, message);
+    });
     if (failure) invalid(message);
     if (handled) return;
     int32_t status = 0;
-    const IRef<iTAVPropertyAccessor> accessor = DMUtility()->PropertyAccessor(h->InternalPropertyName(), 0, status);
+    const IRef<iTAVPropertyAccessor> accessor =
+        DMUtility()->PropertyAccessor(h->InternalPropertyName(), 0, status);
     if (!accessor) throwError(err::ObjectNotSet);
     if (!(accessor->Flags() & iTAVPropertyAccessor::FlagNoLockCheck))
         ScopeProcesseing::CheckScopeDocumentNotLocked(scopeManager_);
@@ -64,12 +69,15 @@ void SrcPart_InScopeIsdObjS::storeIntoObjects(const Ref<FunneledPropertyHolder>&
     // reaches the caller.
     Ref<Object> operation;
     if (!hasItems())
-        throw AutomationError(err::UnexpectedState, std::string(T::ErrSource), std::string(T::ErrNoScope));
+        throw AutomationError(err::UnexpectedState, std::string(T::ErrSource),
+                              std::string(T::ErrNoScope));
     const std::string property = without(h->SourcePropertyName(), dmClassName_);
-    const std::string shortText = std::string(T::UndoShortPrefix) + dmClassName_ + std::string(T::Blank) + property;
-    const std::string longText = std::string(T::UndoLongPrefix) + dmClassName_ +
-                                 std::string(itemCount_ == 1 ? T::UndoOneObject : T::UndoManyObjects) + property +
-                                 std::string(T::UndoLongSuffix);
+    const std::string shortText =
+        std::string(T::UndoShortPrefix) + dmClassName_ + std::string(T::Blank) + property;
+    const std::string longText =
+        std::string(T::UndoLongPrefix) + dmClassName_ +
+        std::string(itemCount_ == 1 ? T::UndoOneObject : T::UndoManyObjects) + property +
+        std::string(T::UndoLongSuffix);
     operation = operationManager()->StartOperation(shortText, longText, autoOperation_);
 
     bool handled = false;

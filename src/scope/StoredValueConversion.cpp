@@ -24,7 +24,8 @@ namespace D = DataType;
 
 void numericCheck(const Variant& v, std::string_view typeName) {
     if (!IsNumeric(v))
-        fail(err::TypeMismatch, std::string(T::ErrNumericPrefix) + std::string(typeName) + std::string(T::ErrNumericSuffix));
+        fail(err::TypeMismatch, std::string(T::ErrNumericPrefix) + std::string(typeName) +
+                                    std::string(T::ErrNumericSuffix));
 }
 
 // A new converter for every conversion, as the host expects.
@@ -91,14 +92,18 @@ void ConvertForProperty(iTAVPropertyAccessor& accessor, Variant& v) {
         case D::Object15:
         case D::Object21:
         case D::Object22:
-            if (!v.isObject()) fail(err::UnexpectedState, std::string(T::ErrNotAnObject) + accessor.Name());
+            if (!v.isObject())
+                fail(err::UnexpectedState, std::string(T::ErrNotAnObject) + accessor.Name());
             return;
         case D::Enumeration:
-            if (isNumberType(v.type())) v = Variant::I4(CLng(v));
-            else if (!v.isString()) fail(err::TypeMismatch, std::string(T::ErrEnumeration));
+            if (isNumberType(v.type()))
+                v = Variant::I4(CLng(v));
+            else if (!v.isString())
+                fail(err::TypeMismatch, std::string(T::ErrEnumeration));
             return;
         case D::Rational:
-            if (v.type() == VarType::I2 || v.type() == VarType::I4 || v.type() == VarType::R4 || v.type() == VarType::R8)
+            if (v.type() == VarType::I2 || v.type() == VarType::I4 || v.type() == VarType::R4 ||
+                v.type() == VarType::R8)
                 v = Variant(rationalText(CDbl(v)));
             else if (v.isString())
                 v = RationalFromText(v.str());

@@ -12,7 +12,9 @@
 namespace tav::hostmodel {
 namespace {
 
-std::string shown(const Column& c, uint32_t row) { return literal::print(c.get(row)); }
+std::string shown(const Column& c, uint32_t row) {
+    return literal::print(c.get(row));
+}
 
 TEST(Column, KeepsPlainFormsUntilTypesMix) {
     struct Case {
@@ -59,7 +61,8 @@ TEST(Column, UndoRecordsRestoreWhateverFormTheColumnTookSince) {
 
 TEST(Column, TextsBeyondTheDictionaryAreKeptOneByOne) {
     Column col;
-    for (uint32_t i = 0; i <= Column::MaxDictionary; ++i) col.set(i, Variant("n" + std::to_string(i)));
+    for (uint32_t i = 0; i <= Column::MaxDictionary; ++i)
+        col.set(i, Variant("n" + std::to_string(i)));
     EXPECT_EQ(col.kind(), ColumnKind::Any);
     EXPECT_EQ(shown(col, 7), "Str:\"n7\"");
     EXPECT_EQ(shown(col, static_cast<uint32_t>(Column::MaxDictionary)), "Str:\"n65536\"");

@@ -31,16 +31,21 @@ TEST(ModelForm, LinesThatCannotBeReadOrLoadedAreNamed) {
         const char* message;
     };
     const Case cases[] = {
-        {"    item a Atom\n", false, "f.form:1: an indented line belongs under an object or a part"},
-        {"object o Host.AutoObject\n    item a Atom\n", false, "f.form:2: item does not belong under object"},
+        {"    item a Atom\n", false,
+         "f.form:1: an indented line belongs under an object or a part"},
+        {"object o Host.AutoObject\n    item a Atom\n", false,
+         "f.form:2: item does not belong under object"},
         {"model m\n    property X I4\n", false, "f.form:2: property does not belong under model"},
         {"model m\n    item a\n", false, "f.form:2: expected: item NAME CLASS [VALUE...]"},
-        {"schema Charge\n", false, "f.form:1: expected: schema PROPERTY TYPECODE [FLAGS] [MULTIVALUED]"},
+        {"schema Charge\n", false,
+         "f.form:1: expected: schema PROPERTY TYPECODE [FLAGS] [MULTIVALUED]"},
         {"model m\n    columns A\n    item a Atom I4:1 I4:2\n", true,
          "f.form:1: Err:5 \"\" \"line 3: more values than columns: a\""},
-        {"model m\n    item a Atom\n    item a Atom\n", true, "f.form:1: Err:5 \"\" \"line 3: name used twice: a\""},
+        {"model m\n    item a Atom\n    item a Atom\n", true,
+         "f.form:1: Err:5 \"\" \"line 3: name used twice: a\""},
         {"container c nobody\n", true, "f.form:1: Err:5 \"\" \"no such item: nobody\""},
-        {"range Nope I4:1 I4:2\n", true, "f.form:1: Err:5 \"Schema\" \"No property accessor for: Nope\""},
+        {"range Nope I4:1 I4:2\n", true,
+         "f.form:1: Err:5 \"Schema\" \"No property accessor for: Nope\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -75,56 +80,57 @@ edit box Str:"4"
     runner.load(f);
     runner.start();
     for (const FormFile::Line& e : f.edits) runner.apply(e);
-    EXPECT_EQ(out.str(),
-              "load m.form\n"
-              "    control box        = Str:\"1\"\n"
-              "    source host.Charge = R8:1\n"
-              "    item a             = R8:1\n"
-              "    item b             = R8:2\n"
-              "    history host       = 0 to undo, 0 to redo\n"
-              "select host a b\n"
-              "    control box        = Str:\"1\"\n"
-              "    source host.Charge = R8:1\n"
-              "    item a             = R8:1\n"
-              "    item b             = R8:2\n"
-              "    history host       = 0 to undo, 0 to redo\n"
-              "idle host\n"
-              "  * control box        = Str:\"\"\n"
-              "  * source host.Charge = Null\n"
-              "    item a             = R8:1\n"
-              "    item b             = R8:2\n"
-              "    history host       = 0 to undo, 0 to redo\n"
-              "edit box Str:\"3\"\n"
-              "  * control box        = Str:\"3\"\n"
-              "  * source host.Charge = R8:3\n"
-              "  * item a             = R8:3\n"
-              "  * item b             = R8:3\n"
-              "  * history host       = 1 to undo, 0 to redo\n"
-              "undo host\n"
-              "  * control box        = Str:\"\"\n"
-              "  * source host.Charge = Null\n"
-              "  * item a             = R8:1\n"
-              "  * item b             = R8:2\n"
-              "  * history host       = 0 to undo, 1 to redo\n"
-              "redo host\n"
-              "  * control box        = Str:\"3\"\n"
-              "  * source host.Charge = R8:3\n"
-              "  * item a             = R8:3\n"
-              "  * item b             = R8:3\n"
-              "  * history host       = 1 to undo, 0 to redo\n"
-              "lock m Str:\"Job 7\"\n"
-              "    control box        = Str:\"3\"\n"
-              "    source host.Charge = R8:3\n"
-              "    item a             = R8:3\n"
-              "    item b             = R8:3\n"
-              "    history host       = 1 to undo, 0 to redo\n"
-              "edit box Str:\"4\"\n"
-              "  * control box        = Str:\"4\"\n"
-              "    source host.Charge = R8:3\n"
-              "    item a             = R8:3\n"
-              "    item b             = R8:3\n"
-              "    history host       = 1 to undo, 0 to redo\n"
-              "  failed charge storage Err:5 \"\" \"Unable to update document locked by: Job 7\"\n");
+    EXPECT_EQ(
+        out.str(),
+        "load m.form\n"
+        "    control box        = Str:\"1\"\n"
+        "    source host.Charge = R8:1\n"
+        "    item a             = R8:1\n"
+        "    item b             = R8:2\n"
+        "    history host       = 0 to undo, 0 to redo\n"
+        "select host a b\n"
+        "    control box        = Str:\"1\"\n"
+        "    source host.Charge = R8:1\n"
+        "    item a             = R8:1\n"
+        "    item b             = R8:2\n"
+        "    history host       = 0 to undo, 0 to redo\n"
+        "idle host\n"
+        "  * control box        = Str:\"\"\n"
+        "  * source host.Charge = Null\n"
+        "    item a             = R8:1\n"
+        "    item b             = R8:2\n"
+        "    history host       = 0 to undo, 0 to redo\n"
+        "edit box Str:\"3\"\n"
+        "  * control box        = Str:\"3\"\n"
+        "  * source host.Charge = R8:3\n"
+        "  * item a             = R8:3\n"
+        "  * item b             = R8:3\n"
+        "  * history host       = 1 to undo, 0 to redo\n"
+        "undo host\n"
+        "  * control box        = Str:\"\"\n"
+        "  * source host.Charge = Null\n"
+        "  * item a             = R8:1\n"
+        "  * item b             = R8:2\n"
+        "  * history host       = 0 to undo, 1 to redo\n"
+        "redo host\n"
+        "  * control box        = Str:\"3\"\n"
+        "  * source host.Charge = R8:3\n"
+        "  * item a             = R8:3\n"
+        "  * item b             = R8:3\n"
+        "  * history host       = 1 to undo, 0 to redo\n"
+        "lock m Str:\"Job 7\"\n"
+        "    control box        = Str:\"3\"\n"
+        "    source host.Charge = R8:3\n"
+        "    item a             = R8:3\n"
+        "    item b             = R8:3\n"
+        "    history host       = 1 to undo, 0 to redo\n"
+        "edit box Str:\"4\"\n"
+        "  * control box        = Str:\"4\"\n"
+        "    source host.Charge = R8:3\n"
+        "    item a             = R8:3\n"
+        "    item b             = R8:3\n"
+        "    history host       = 1 to undo, 0 to redo\n"
+        "  failed charge storage Err:5 \"\" \"Unable to update document locked by: Job 7\"\n");
 }
 
 }  // namespace

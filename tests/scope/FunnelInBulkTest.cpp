@@ -21,8 +21,8 @@ struct Outcome {
     int error = 0;
     bool operator==(const Outcome&) const = default;
     friend void PrintTo(const Outcome& o, std::ostream* os) {
-        *os << "more " << o.more << ", status " << static_cast<int>(o.status) << ", shows " << o.shown << ", error "
-            << o.error;
+        *os << "more " << o.more << ", status " << static_cast<int>(o.status) << ", shows "
+            << o.shown << ", error " << o.error;
     }
 };
 
@@ -55,23 +55,28 @@ TEST(FunnelInBulk, EndsAsOneByOne) {
     const std::vector<std::vector<int32_t>> longRuns = {{7, 7, 7}, {7, 8}, {1, 2, 3}};
     const std::vector<std::vector<uint32_t>> codeRuns = {{0, 0, 0}, {0, 1}, {1, 2, 1}, {0, 3}};
     const std::vector<Variant> table = {Variant("C"), Variant("H"), Variant("1"), Variant("1.0")};
-    const std::vector<std::optional<Variant>> starts = {std::nullopt, Variant::R8(0.1), Variant("1"), Variant::I4(7)};
+    const std::vector<std::optional<Variant>> starts = {std::nullopt, Variant::R8(0.1),
+                                                        Variant("1"), Variant::I4(7)};
     for (int r = 1; r <= 5; ++r) {
         const auto rule = static_cast<Rule>(r);  // 5 is a rule the holder does not know
         for (const auto& start : starts) {
-            SCOPED_TRACE("rule " + std::to_string(r) + (start ? " after " + literal::print(*start) : ""));
+            SCOPED_TRACE("rule " + std::to_string(r) +
+                         (start ? " after " + literal::print(*start) : ""));
             for (const auto& run_ : doubleRuns) {
                 std::vector<Variant> vs;
                 for (double d : run_) vs.push_back(Variant::R8(d));
-                EXPECT_EQ(run(rule, start, [&](auto& h) { return h.funnelAll(std::span<const double>(run_)); }),
+                EXPECT_EQ(run(rule, start,
+                              [&](auto& h) { return h.funnelAll(std::span<const double>(run_)); }),
                           run(rule, start, [&](auto& h) { return oneByOne(h, vs); }));
-                EXPECT_EQ(run(rule, start, [&](auto& h) { return h.funnelAll(std::span<const Variant>(vs)); }),
+                EXPECT_EQ(run(rule, start,
+                              [&](auto& h) { return h.funnelAll(std::span<const Variant>(vs)); }),
                           run(rule, start, [&](auto& h) { return oneByOne(h, vs); }));
             }
             for (const auto& run_ : longRuns) {
                 std::vector<Variant> vs;
                 for (int32_t n : run_) vs.push_back(Variant::I4(n));
-                EXPECT_EQ(run(rule, start, [&](auto& h) { return h.funnelAll(std::span<const int32_t>(run_)); }),
+                EXPECT_EQ(run(rule, start,
+                              [&](auto& h) { return h.funnelAll(std::span<const int32_t>(run_)); }),
                           run(rule, start, [&](auto& h) { return oneByOne(h, vs); }));
             }
             for (const auto& run_ : codeRuns) {

@@ -19,15 +19,17 @@ namespace SP = ScopeProcesseing;
 
 // A scope manager of another host: its scopes are plain lists, and it may lose its results.
 class ForeignScope : public Object, public iTAVScope, public iTAVScopeContents {
-public:
+  public:
     std::vector<Ref<Object>> items;
-    IRef<iTAVScopeContents> Contents() override { return IRef<iTAVScopeContents>(Ref<Object>(this), this); }
+    IRef<iTAVScopeContents> Contents() override {
+        return IRef<iTAVScopeContents>(Ref<Object>(this), this);
+    }
     int32_t Count() override { return static_cast<int32_t>(items.size()); }
     Ref<Object> Item(int32_t i) override { return items.at(static_cast<size_t>(i - 1)); }
 };
 
 class ForeignManager : public Object, public iTAVScopeManager {
-public:
+  public:
     bool loseResults = false;
     std::vector<std::string> asked;
     IRef<iTAVScope> DefaultScope() override { return {}; }
@@ -45,7 +47,7 @@ public:
     }
     ConnectionPoint<iTAVScopeManagerEvents>& scopeManagerEvents() override { return events_; }
 
-private:
+  private:
     ConnectionPoint<iTAVScopeManagerEvents> events_;
 };
 
@@ -61,9 +63,11 @@ TEST(ScopeProcessing, TheScopeArgument) {
     EXPECT_FALSE(SP::GetDocumentFromScope(manager));
     EXPECT_FALSE(SP::GetDocumentFromScope(manager, Variant::Nothing()));
     // Only the two lookups of the default scope asked the processors.
-    EXPECT_EQ(sm->Processed(), "Filter:DocumentRoot|DocumentRootCoercion:Model3d|Filter:DocumentRoot|"
-                               "DocumentRootCoercion:Model3d");
-    EXPECT_EQ(errorOf([&] { SP::GetDocumentFromScope(manager, Variant::I4(1)); }), err::TypeMismatch);
+    EXPECT_EQ(sm->Processed(),
+              "Filter:DocumentRoot|DocumentRootCoercion:Model3d|Filter:DocumentRoot|"
+              "DocumentRootCoercion:Model3d");
+    EXPECT_EQ(errorOf([&] { SP::GetDocumentFromScope(manager, Variant::I4(1)); }),
+              err::TypeMismatch);
     EXPECT_EQ(errorOf([&] { SP::GetDocumentFromScope(manager, Variant(m)); }), err::TypeMismatch);
     try {
         SP::GetDocumentFromScope({}, Variant(atoms));
@@ -76,7 +80,8 @@ TEST(ScopeProcessing, TheScopeArgument) {
     // No document: nothing to check.
     EXPECT_EQ(errorOf([&] { SP::CheckDocumentNotLocked({}); }), 0);
     m->Lock("Job 7");
-    EXPECT_EQ(errorOf([&] { SP::CheckScopeDocumentNotLocked(manager, Variant(atoms)); }), err::InvalidProcedureCall);
+    EXPECT_EQ(errorOf([&] { SP::CheckScopeDocumentNotLocked(manager, Variant(atoms)); }),
+              err::InvalidProcedureCall);
     EXPECT_EQ(errorOf([&] { SP::CheckScopeDocumentNotLocked(manager); }), 0);
 }
 

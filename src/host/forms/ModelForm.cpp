@@ -19,29 +19,44 @@ using Line = FormFile::Line;
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kSetup = {T::Schema, T::Range, T::Warning, T::Model, T::Container};
-constexpr std::array<std::string_view, 6> kSteps = {T::Select, T::Idle, T::Undo, T::Redo, T::Lock, T::Unlock};
+constexpr std::array<std::string_view, 5> kSetup = {T::Schema, T::Range, T::Warning, T::Model,
+                                                    T::Container};
+constexpr std::array<std::string_view, 6> kSteps = {T::Select, T::Idle, T::Undo,
+                                                    T::Redo,   T::Lock, T::Unlock};
 
 bool among(std::string_view keyword, auto const& list) {
     return std::find(list.begin(), list.end(), keyword) != list.end();
 }
 
 [[noreturn]] void fail(std::string_view message, std::string_view subject) {
-    throw AutomationError(err::InvalidProcedureCall, {}, std::string(message) + std::string(subject));
+    throw AutomationError(err::InvalidProcedureCall, {},
+                          std::string(message) + std::string(subject));
 }
 
 }  // namespace
 
-bool ModelForm::handles(std::string_view keyword) { return among(keyword, kSetup) || isStep(keyword); }
-bool ModelForm::isStep(std::string_view keyword) { return among(keyword, kSteps); }
-bool ModelForm::opensBlock(std::string_view keyword) { return keyword == T::Model; }
-bool ModelForm::belongsUnderBlock(std::string_view keyword) { return keyword == T::Columns || keyword == T::Item; }
+bool ModelForm::handles(std::string_view keyword) {
+    return among(keyword, kSetup) || isStep(keyword);
+}
+bool ModelForm::isStep(std::string_view keyword) {
+    return among(keyword, kSteps);
+}
+bool ModelForm::opensBlock(std::string_view keyword) {
+    return keyword == T::Model;
+}
+bool ModelForm::belongsUnderBlock(std::string_view keyword) {
+    return keyword == T::Columns || keyword == T::Item;
+}
 
 Ref<Object> ModelForm::handle(const Line& line) {
-    if (line.keyword == T::Model) addModel(line);
-    else if (line.keyword == T::Container) return addContainer(line);
-    else if (isStep(line.keyword)) step(line);
-    else declare(line);
+    if (line.keyword == T::Model)
+        addModel(line);
+    else if (line.keyword == T::Container)
+        return addContainer(line);
+    else if (isStep(line.keyword))
+        step(line);
+    else
+        declare(line);
     return {};
 }
 
@@ -49,7 +64,8 @@ void ModelForm::declare(const Line& line) {
     hostmodel::Schema schema;
     const std::string& property = line.words[0];
     if (line.keyword == T::Schema) {
-        schema.DefineProperty(property, CLng(line.values[0]), line.values.size() > 1 ? CLng(line.values[1]) : 0,
+        schema.DefineProperty(property, CLng(line.values[0]),
+                              line.values.size() > 1 ? CLng(line.values[1]) : 0,
                               line.values.size() > 2 && CBool(line.values[2]));
     } else if (line.keyword == T::Range) {
         schema.SetRange(property, line.values[0], line.values[1]);
@@ -68,11 +84,14 @@ void ModelForm::addModel(const Line& line) {
         }
         const std::string& name = member.words[0];
         const std::string where = "line " + std::to_string(member.number) + ": ";
-        if (member.values.size() > named.columns.size()) fail(where + std::string(T::TooManyValues), name);
-        if (std::any_of(items_.begin(), items_.end(), [&](const Item& i) { return i.name == name; }))
+        if (member.values.size() > named.columns.size())
+            fail(where + std::string(T::TooManyValues), name);
+        if (std::any_of(items_.begin(), items_.end(),
+                        [&](const Item& i) { return i.name == name; }))
             fail(where + std::string(T::NameTaken), name);
         Ref<hostmodel::ModelObject> object = named.model->AddObject(member.words[1], name);
-        for (size_t i = 0; i < member.values.size(); ++i) object->SetValue(named.columns[i], member.values[i]);
+        for (size_t i = 0; i < member.values.size(); ++i)
+            object->SetValue(named.columns[i], member.values[i]);
         items_.push_back(Item{name, named.model, Ref<Object>(object)});
     }
     models_.emplace(line.words[0], std::move(named));
@@ -109,8 +128,10 @@ void ModelForm::step(const Line& line) {
         return;
     }
     if (line.keyword == T::Undo || line.keyword == T::Redo) {
-        if (line.keyword == T::Undo) c.operationManager().Undo();
-        else c.operationManager().Redo();
+        if (line.keyword == T::Undo)
+            c.operationManager().Undo();
+        else
+            c.operationManager().Redo();
         // The objects changed under the selection: the host says so, and has time again.
         scopes.SelectScope(scopes.DefaultScope());
     }
@@ -153,8 +174,8 @@ std::vector<ModelForm::Row> ModelForm::rows() {
     for (const auto& [name, c] : containers_) {
         hostmodel::OperationManager& om = c->operationManager();
         out.push_back({std::string(T::RowHistory), name,
-                       std::to_string(om.UndoCount()) + std::string(T::HistoryUndo) + std::to_string(om.RedoCount()) +
-                           std::string(T::HistoryRedo)});
+                       std::to_string(om.UndoCount()) + std::string(T::HistoryUndo) +
+                           std::to_string(om.RedoCount()) + std::string(T::HistoryRedo)});
         if (std::string messages = c->Messages(); !messages.empty())
             out.push_back({std::string(T::RowMessage), name, literal::print(Variant(messages))});
     }

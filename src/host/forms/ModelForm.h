@@ -29,7 +29,7 @@ namespace tav {
 //                                       host then announces its selection anew and idles
 //   lock water Str:"Job 7" / unlock water   (step)
 class ModelForm {
-public:
+  public:
     struct Row {
         std::string kind, name, value;
     };
@@ -47,7 +47,7 @@ public:
     // Every item's values, each container's undo history and new messages.
     std::vector<Row> rows();
 
-private:
+  private:
     struct Item {
         std::string name;
         Ref<hostmodel::Model> model;

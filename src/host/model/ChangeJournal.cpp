@@ -31,7 +31,9 @@ void record(ChangeBatch change) {
     if (!j.open.empty() && j.replaying == 0) j.open.back()->add(std::move(change));
 }
 
-void opened(Operation& op) { journal().open.push_back(&op); }
+void opened(Operation& op) {
+    journal().open.push_back(&op);
+}
 
 Operation* closed(Operation& op) noexcept {
     std::vector<Operation*>& open = journal().open;
@@ -42,7 +44,11 @@ Operation* closed(Operation& op) noexcept {
     return outer;
 }
 
-Replaying::Replaying() noexcept { ++journal().replaying; }
-Replaying::~Replaying() { --journal().replaying; }
+Replaying::Replaying() noexcept {
+    ++journal().replaying;
+}
+Replaying::~Replaying() {
+    --journal().replaying;
+}
 
 }  // namespace tav::hostmodel::ChangeJournal

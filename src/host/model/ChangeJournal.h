@@ -21,7 +21,7 @@ Operation* closed(Operation& op) noexcept;
 
 // Suspends recording while undo and redo put values back.
 class Replaying {
-public:
+  public:
     Replaying() noexcept;
     ~Replaying();
     Replaying(const Replaying&) = delete;

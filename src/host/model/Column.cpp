@@ -94,7 +94,8 @@ void Column::prepareFor(ColumnKind k, const Variant& v) {
         becomeAny();
         return;
     }
-    if (k == ColumnKind::Text && dictionary_->size() >= MaxDictionary && !dictionary_->contains(v.str()))
+    if (k == ColumnKind::Text && dictionary_->size() >= MaxDictionary &&
+        !dictionary_->contains(v.str()))
         becomeAny();
 }
 
@@ -194,8 +195,8 @@ void Column::read(std::span<const uint32_t> rows, std::vector<Variant>& out) con
 }
 
 template <class T>
-bool Column::readPlain(ColumnKind kind, const std::vector<T>& values, std::span<const uint32_t> rows,
-                       std::vector<T>& out) const {
+bool Column::readPlain(ColumnKind kind, const std::vector<T>& values,
+                       std::span<const uint32_t> rows, std::vector<T>& out) const {
     if (kind_ != kind) return false;
     const size_t base = out.size();
     out.resize(base + rows.size());
@@ -264,8 +265,8 @@ ColumnSlice Column::gather(std::span<const uint32_t> rows) const {
 }
 
 template <class T>
-void Column::restorePlain(std::vector<T>& values, const std::vector<T>& old, std::span<const uint32_t> rows,
-                          const RowBits& had) {
+void Column::restorePlain(std::vector<T>& values, const std::vector<T>& old,
+                          std::span<const uint32_t> rows, const RowBits& had) {
     for (size_t i = 0; i < rows.size(); ++i) {
         const uint32_t r = rows[i];
         const bool has = had.test(static_cast<uint32_t>(i));
@@ -275,7 +276,8 @@ void Column::restorePlain(std::vector<T>& values, const std::vector<T>& old, std
 }
 
 void Column::restore(std::span<const uint32_t> rows, const ColumnSlice& slice) {
-    const bool sameForm = slice.kind == kind_ && (kind_ != ColumnKind::Text || slice.dictionary == dictionary_);
+    const bool sameForm =
+        slice.kind == kind_ && (kind_ != ColumnKind::Text || slice.dictionary == dictionary_);
     if (!sameForm || kind_ == ColumnKind::Any || kind_ == ColumnKind::Unset) {
         for (size_t i = 0; i < rows.size(); ++i) set(rows[i], slice.value(i));
         return;
@@ -297,8 +299,9 @@ void Column::restore(std::span<const uint32_t> rows, const ColumnSlice& slice) {
 }
 
 size_t Column::bytes() const {
-    return sizeof(Column) + doubles_.capacity() * sizeof(double) + longs_.capacity() * sizeof(int32_t) +
-           codes_.capacity() * sizeof(uint32_t) + any_.capacity() * sizeof(Variant) + present_.bytes() +
+    return sizeof(Column) + doubles_.capacity() * sizeof(double) +
+           longs_.capacity() * sizeof(int32_t) + codes_.capacity() * sizeof(uint32_t) +
+           any_.capacity() * sizeof(Variant) + present_.bytes() +
            (dictionary_ ? dictionary_->bytes() : 0);
 }
 

@@ -16,7 +16,7 @@ namespace tav::hostmodel {
 // its values are of that one type, and becomes a column of Variants the first time a value of
 // another type (or a text beyond the dictionary's reach) arrives. Rows never set are Empty.
 class Column {
-public:
+  public:
     // A text column keeps at most this many distinct texts; beyond, texts are kept one by one.
     static constexpr size_t MaxDictionary = size_t{1} << 16;
 
@@ -42,10 +42,10 @@ public:
 
     size_t bytes() const;
 
-private:
+  private:
     template <class T>
-    void restorePlain(std::vector<T>& values, const std::vector<T>& old, std::span<const uint32_t> rows,
-                      const RowBits& had);
+    void restorePlain(std::vector<T>& values, const std::vector<T>& old,
+                      std::span<const uint32_t> rows, const RowBits& had);
     template <class T>
     bool readPlain(ColumnKind kind, const std::vector<T>& values, std::span<const uint32_t> rows,
                    std::vector<T>& out) const;

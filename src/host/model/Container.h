@@ -16,7 +16,7 @@ namespace tav::hostmodel {
 // manager (through its holder), an operation manager and a message sink, and raises Idle when
 // the host has time on its hands.
 class Container : public Dispatchable<Container>, public iTAVHostContainer {
-public:
+  public:
     static ClassDesc describe();
     Container();
 
@@ -33,7 +33,7 @@ public:
     hostmodel::ScopeManager& scopeManager() const { return *scopes_; }
     hostmodel::OperationManager& operationManager() const { return *operations_; }
 
-private:
+  private:
     Ref<hostmodel::ScopeManager> scopes_ = makeRef<hostmodel::ScopeManager>();
     Ref<hostmodel::ScopeManagerHolder> holder_ = makeRef<hostmodel::ScopeManagerHolder>(scopes_);
     Ref<hostmodel::OperationManager> operations_ = makeRef<hostmodel::OperationManager>();

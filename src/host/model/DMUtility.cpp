@@ -13,13 +13,14 @@ namespace T = ModelText;
 ClassDesc DMUtility::describe() {
     using C = DMUtility;
     return ClassDesc(std::string(T::DMUtility), std::string(T::DMUtilityHelp))
-        .add(method<&C::PropertyAccessor>(T::PropertyAccessor,
-                                          {T::PropertyNameParam, opt(T::ReservedParam), opt(T::StatusParam)}))
+        .add(method<&C::PropertyAccessor>(
+            T::PropertyAccessor,
+            {T::PropertyNameParam, opt(T::ReservedParam), opt(T::StatusParam)}))
         .add(method<&C::ClassFilterText>(T::ClassFilterText, {T::ClassNameParam}));
 }
 
-IRef<iTAVPropertyAccessor> DMUtility::PropertyAccessor(std::string_view propertyName, int32_t /*reserved*/,
-                                                       int32_t& status) {
+IRef<iTAVPropertyAccessor> DMUtility::PropertyAccessor(std::string_view propertyName,
+                                                       int32_t /*reserved*/, int32_t& status) {
     const PropertyDeclaration* d = Schema::find(propertyName);
     if (!d)
         throw AutomationError(err::InvalidProcedureCall, std::string(T::DMUtility),

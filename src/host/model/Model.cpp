@@ -78,11 +78,12 @@ Variant Model::value(ObjectKey key, std::string_view property) const {
     return c ? c->get(key.row) : Variant();
 }
 
-void Model::change(uint32_t cls, std::shared_ptr<const std::vector<uint32_t>> rows, std::string_view property,
-                   const Variant& v) {
+void Model::change(uint32_t cls, std::shared_ptr<const std::vector<uint32_t>> rows,
+                   std::string_view property, const Variant& v) {
     Column& column = classes_[cls]->column(property);
     if (ChangeJournal::recording()) {
-        ChangeBatch change{Ref<Model>(this), cls, std::string(property), rows, column.gather(*rows), v};
+        ChangeBatch change{Ref<Model>(this),     cls, std::string(property), rows,
+                           column.gather(*rows), v};
         column.fill(*rows, v);
         ChangeJournal::record(std::move(change));
         return;
@@ -98,15 +99,17 @@ void Model::setValue(ObjectKey key, std::string_view property, const Variant& v)
     change(key.cls, std::make_shared<const std::vector<uint32_t>>(1, key.row), property, v);
 }
 
-void Model::store(uint32_t cls, const std::shared_ptr<const std::vector<uint32_t>>& rows, std::string_view property,
-                  const Variant& v) {
+void Model::store(uint32_t cls, const std::shared_ptr<const std::vector<uint32_t>>& rows,
+                  std::string_view property, const Variant& v) {
     change(cls, rows, property, v);
 }
 
 void Model::read(uint32_t cls, std::span<const uint32_t> rows, std::string_view property,
                  std::vector<Variant>& out) const {
-    if (const Column* c = classes_[cls]->findColumn(property)) c->read(rows, out);
-    else out.resize(out.size() + rows.size());
+    if (const Column* c = classes_[cls]->findColumn(property))
+        c->read(rows, out);
+    else
+        out.resize(out.size() + rows.size());
 }
 
 bool Model::readDoubles(uint32_t cls, std::span<const uint32_t> rows, std::string_view property,
@@ -122,7 +125,8 @@ bool Model::readLongs(uint32_t cls, std::span<const uint32_t> rows, std::string_
 }
 
 bool Model::readCodes(uint32_t cls, std::span<const uint32_t> rows, std::string_view property,
-                      std::vector<uint32_t>& out, std::shared_ptr<const TextDictionary>& table) const {
+                      std::vector<uint32_t>& out,
+                      std::shared_ptr<const TextDictionary>& table) const {
     const Column* c = classes_[cls]->findColumn(property);
     return c && c->readCodes(rows, out, table);
 }
@@ -131,7 +135,9 @@ void Model::undo(const ChangeBatch& change) {
     classes_[change.cls]->column(change.property).restore(*change.rows, change.before);
 }
 
-void Model::redo(const ChangeBatch& change) { classes_[change.cls]->column(change.property).fill(*change.rows, change.after); }
+void Model::redo(const ChangeBatch& change) {
+    classes_[change.cls]->column(change.property).fill(*change.rows, change.after);
+}
 
 size_t Model::bytes() const {
     size_t n = sizeof(Model) + classes_.capacity() * sizeof(void*);

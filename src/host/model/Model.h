@@ -25,7 +25,7 @@ struct ChangeBatch;
 // Every change of a property value is undoable: while an operation of an operation manager
 // is open, the old values go into it (ChangeJournal.h).
 class Model : public Dispatchable<Model>, public iTAVDocumentRoot {
-public:
+  public:
     static ClassDesc describe();
     Model() = default;
     ~Model() override;
@@ -55,8 +55,8 @@ public:
     Variant value(ObjectKey key, std::string_view property) const;
     // Undoable changes: one object, or one value into many objects of a class.
     void setValue(ObjectKey key, std::string_view property, const Variant& v);
-    void store(uint32_t cls, const std::shared_ptr<const std::vector<uint32_t>>& rows, std::string_view property,
-               const Variant& v);
+    void store(uint32_t cls, const std::shared_ptr<const std::vector<uint32_t>>& rows,
+               std::string_view property, const Variant& v);
     // Appends the values of the rows, in order.
     void read(uint32_t cls, std::span<const uint32_t> rows, std::string_view property,
               std::vector<Variant>& out) const;
@@ -75,14 +75,15 @@ public:
     // The memory the model's objects take, in bytes.
     size_t bytes() const;
 
-private:
+  private:
     friend class ModelObject;
     void forget(const ModelObject& handle) noexcept;
-    void change(uint32_t cls, std::shared_ptr<const std::vector<uint32_t>> rows, std::string_view property,
-                const Variant& v);
+    void change(uint32_t cls, std::shared_ptr<const std::vector<uint32_t>> rows,
+                std::string_view property, const Variant& v);
 
     std::vector<std::unique_ptr<ModelClass>> classes_;
-    std::unordered_map<uint64_t, ModelObject*> handles_;  // the living handles; each holds the model
+    std::unordered_map<uint64_t, ModelObject*>
+        handles_;  // the living handles; each holds the model
     std::string lockHolder_;
     bool locked_ = false;
 };

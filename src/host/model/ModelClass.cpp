@@ -33,13 +33,18 @@ std::optional<ObjectKey> ModelClass::parent(ParentKind kind, uint32_t row) const
 
 void ModelClass::setParent(ParentKind kind, uint32_t row, std::optional<ObjectKey> parent) {
     auto& map = parents_[static_cast<size_t>(kind)];
-    if (parent) map[row] = parent->packed();
-    else map.erase(row);
+    if (parent)
+        map[row] = parent->packed();
+    else
+        map.erase(row);
 }
 
 size_t ModelClass::bytes() const {
-    size_t n = sizeof(ModelClass) + names_.capacity() + nameEnds_.capacity() * sizeof(uint32_t) + hidden_.bytes();
-    for (const auto& map : parents_) n += map.size() * (sizeof(uint64_t) * 2 + sizeof(void*)) + map.bucket_count() * sizeof(void*);
+    size_t n = sizeof(ModelClass) + names_.capacity() + nameEnds_.capacity() * sizeof(uint32_t) +
+               hidden_.bytes();
+    for (const auto& map : parents_)
+        n += map.size() * (sizeof(uint64_t) * 2 + sizeof(void*)) +
+             map.bucket_count() * sizeof(void*);
     for (const auto& [name, column] : columns_) n += name.capacity() + column.bytes();
     return n;
 }

@@ -29,7 +29,7 @@ enum class ParentKind : uint8_t { Periodic, Symmetry };
 // their periodic and symmetry parents, and one column per property that any of them was given.
 // Nothing here is per object but what must be: a name's characters and a few bits.
 class ModelClass {
-public:
+  public:
     explicit ModelClass(std::string name) : name_(std::move(name)) {}
 
     const std::string& name() const noexcept { return name_; }
@@ -50,11 +50,11 @@ public:
 
     size_t bytes() const;
 
-private:
+  private:
     std::string name_;
-    std::string names_;               // every object's name, one after the other
-    std::vector<uint32_t> nameEnds_;  // where each name ends in names_
-    RowBits hidden_;                  // set: not a display candidate
+    std::string names_;                                  // every object's name, one after the other
+    std::vector<uint32_t> nameEnds_;                     // where each name ends in names_
+    RowBits hidden_;                                     // set: not a display candidate
     std::unordered_map<uint32_t, uint64_t> parents_[2];  // few objects have parents
     std::map<std::string, Column, std::less<>> columns_;
 };

@@ -22,21 +22,33 @@ ClassDesc ModelObject::describe() {
         .add(method<&C::ReadAsText>(T::ReadAsText, {T::PropertyNameParam, T::StatusParam}));
 }
 
-ModelObject::~ModelObject() { model_->forget(*this); }
+ModelObject::~ModelObject() {
+    model_->forget(*this);
+}
 
-std::string ModelObject::ClassName() const { return model_->classAt(key_.cls).name(); }
+std::string ModelObject::ClassName() const {
+    return model_->classAt(key_.cls).name();
+}
 
-std::string ModelObject::Name() const { return std::string(model_->classAt(key_.cls).objectName(key_.row)); }
+std::string ModelObject::Name() const {
+    return std::string(model_->classAt(key_.cls).objectName(key_.row));
+}
 
-Variant ModelObject::Value(std::string_view PropertyName) const { return model_->value(key_, PropertyName); }
+Variant ModelObject::Value(std::string_view PropertyName) const {
+    return model_->value(key_, PropertyName);
+}
 
 void ModelObject::SetValue(std::string_view PropertyName, const Variant& NewValue) {
     model_->setValue(key_, PropertyName, NewValue);
 }
 
-bool ModelObject::DisplayCandidate() const { return model_->classAt(key_.cls).displayCandidate(key_.row); }
+bool ModelObject::DisplayCandidate() const {
+    return model_->classAt(key_.cls).displayCandidate(key_.row);
+}
 
-void ModelObject::SetDisplayCandidate(bool NewValue) { model_->classAt(key_.cls).setDisplayCandidate(key_.row, NewValue); }
+void ModelObject::SetDisplayCandidate(bool NewValue) {
+    model_->classAt(key_.cls).setDisplayCandidate(key_.row, NewValue);
+}
 
 Ref<Object> ModelObject::parent(ParentKind kind) const {
     const auto p = model_->classAt(key_.cls).parent(kind, key_.row);
@@ -48,7 +60,8 @@ void ModelObject::setParent(ParentKind kind, const Ref<Object>& parent) {
     if (parent) {
         const auto* other = dynamic_cast<const ModelObject*>(parent.get());
         if (!other || other->model_ != model_)
-            throw AutomationError(err::InvalidProcedureCall, std::string(T::ModelObject), std::string(T::ParentOfOtherModel));
+            throw AutomationError(err::InvalidProcedureCall, std::string(T::ModelObject),
+                                  std::string(T::ParentOfOtherModel));
         key = other->key_;
     }
     model_->classAt(key_.cls).setParent(kind, key_.row, key);

@@ -14,7 +14,7 @@ namespace tav::hostmodel {
 // DisplayCandidate (true unless cleared) and the periodic and symmetry parents (objects of the
 // same model) are what the scope manager's crack processors look at.
 class ModelObject : public Dispatchable<ModelObject>, public iTAVModelObject {
-public:
+  public:
     static ClassDesc describe();
     ~ModelObject() override;
 
@@ -26,16 +26,20 @@ public:
     bool DisplayCandidate() const;
     void SetDisplayCandidate(bool NewValue);
     Ref<Object> PeriodicParent() const { return parent(ParentKind::Periodic); }
-    void SetPeriodicParent(const Ref<Object>& NewValue) { setParent(ParentKind::Periodic, NewValue); }
+    void SetPeriodicParent(const Ref<Object>& NewValue) {
+        setParent(ParentKind::Periodic, NewValue);
+    }
     Ref<Object> SymmetryParent() const { return parent(ParentKind::Symmetry); }
-    void SetSymmetryParent(const Ref<Object>& NewValue) { setParent(ParentKind::Symmetry, NewValue); }
+    void SetSymmetryParent(const Ref<Object>& NewValue) {
+        setParent(ParentKind::Symmetry, NewValue);
+    }
     // The value as text (Empty and Null give empty text); status 0.
     std::string ReadAsText(std::string_view PropertyName, int32_t& status) override;
 
     Model& model() const noexcept { return *model_; }
     ObjectKey key() const noexcept { return key_; }
 
-private:
+  private:
     friend class Model;
     ModelObject(Ref<Model> model, ObjectKey key) : model_(std::move(model)), key_(key) {}
     Ref<Object> parent(ParentKind kind) const;

@@ -7,29 +7,37 @@ namespace tav::ModelText {
 
 // Classes (Host.NAME) and their help.
 inline constexpr std::string_view Model = "Model";
-inline constexpr std::string_view ModelHelp = "A 3D-model document: objects of named classes with property values.";
+inline constexpr std::string_view ModelHelp =
+    "A 3D-model document: objects of named classes with property values.";
 inline constexpr std::string_view ModelObject = "ModelObject";
-inline constexpr std::string_view ModelObjectHelp = "An object of a model: an atom, a bond, a residue, ...";
+inline constexpr std::string_view ModelObjectHelp =
+    "An object of a model: an atom, a bond, a residue, ...";
 inline constexpr std::string_view Schema = "Schema";
-inline constexpr std::string_view SchemaHelp = "The declarations of the property accessors of this thread.";
+inline constexpr std::string_view SchemaHelp =
+    "The declarations of the property accessors of this thread.";
 inline constexpr std::string_view DMUtility = "DMUtility";
-inline constexpr std::string_view DMUtilityHelp = "Property accessors and class filter texts of the model library.";
+inline constexpr std::string_view DMUtilityHelp =
+    "Property accessors and class filter texts of the model library.";
 inline constexpr std::string_view PropertyAccessor = "PropertyAccessor";
-inline constexpr std::string_view PropertyAccessorHelp = "Reads, validates and stores one property over a scope.";
+inline constexpr std::string_view PropertyAccessorHelp =
+    "Reads, validates and stores one property over a scope.";
 inline constexpr std::string_view ValueList = "ValueList";
 inline constexpr std::string_view ValueListHelp = "A list of values.";
 inline constexpr std::string_view RationalConverter = "RationalConverter";
-inline constexpr std::string_view RationalConverterHelp = "A number as the text of the nearest fraction.";
+inline constexpr std::string_view RationalConverterHelp =
+    "A number as the text of the nearest fraction.";
 inline constexpr std::string_view Scope = "Scope";
 inline constexpr std::string_view ScopeHelp = "A set of objects, in order.";
 inline constexpr std::string_view ScopeContents = "ScopeContents";
 inline constexpr std::string_view ScopeContentsHelp = "The objects of a scope.";
 inline constexpr std::string_view ScopeManager = "ScopeManager";
-inline constexpr std::string_view ScopeManagerHelp = "The default scope, and scopes processed by named processors.";
+inline constexpr std::string_view ScopeManagerHelp =
+    "The default scope, and scopes processed by named processors.";
 inline constexpr std::string_view ScopeManagerHolder = "ScopeManagerHolder";
 inline constexpr std::string_view ScopeManagerHolderHelp = "Hands out the scope manager.";
 inline constexpr std::string_view Container = "Container";
-inline constexpr std::string_view ContainerHelp = "The host container: scope manager, operation manager, messages, idle time.";
+inline constexpr std::string_view ContainerHelp =
+    "The host container: scope manager, operation manager, messages, idle time.";
 inline constexpr std::string_view MessageSink = "MessageSink";
 inline constexpr std::string_view MessageSinkHelp = "Where the host shows messages.";
 inline constexpr std::string_view OperationManager = "OperationManager";
@@ -37,7 +45,8 @@ inline constexpr std::string_view OperationManagerHelp = "Undoable operations an
 inline constexpr std::string_view Operation = "Operation";
 inline constexpr std::string_view OperationHelp = "An undoable operation; releasing it ends it.";
 inline constexpr std::string_view ScopeEvents = "ScopeEvents";
-inline constexpr std::string_view ScopeEventsHelp = "A form's handlers of an in-scope part's events.";
+inline constexpr std::string_view ScopeEventsHelp =
+    "A form's handlers of an in-scope part's events.";
 
 // Members.
 inline constexpr std::string_view Add = "Add";
@@ -138,7 +147,8 @@ inline constexpr std::string_view InfiniteScope = "An infinite scope can't be pr
 inline constexpr std::string_view UnknownProcessor = "Unknown scope processor: ";
 inline constexpr std::string_view NothingToUndo = "Nothing to undo";
 inline constexpr std::string_view NothingToRedo = "Nothing to redo";
-inline constexpr std::string_view ParentOfOtherModel = "A parent must be an object of the same model.";
+inline constexpr std::string_view ParentOfOtherModel =
+    "A parent must be an object of the same model.";
 // "NAME must lie between MIN and MAX."
 inline constexpr std::string_view RangeBetween = " must lie between ";
 inline constexpr std::string_view RangeAnd = " and ";

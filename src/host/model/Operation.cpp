@@ -16,9 +16,10 @@ ClassDesc Operation::describe() {
         .add(property<&C::Flags>(T::Flags));
 }
 
-Operation::Operation(Ref<OperationManager> manager, std::string_view shortText, std::string_view longText,
-                     int32_t flags)
-    : manager_(std::move(manager)), record_{std::string(shortText), std::string(longText), flags, {}} {
+Operation::Operation(Ref<OperationManager> manager, std::string_view shortText,
+                     std::string_view longText, int32_t flags)
+    : manager_(std::move(manager)),
+      record_{std::string(shortText), std::string(longText), flags, {}} {
     ChangeJournal::opened(*this);
 }
 

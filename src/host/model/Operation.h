@@ -15,9 +15,10 @@ class OperationManager;
 // the operation that was open when it started (nested operations are one for undo), or else
 // into its manager's undo history.
 class Operation : public Dispatchable<Operation> {
-public:
+  public:
     static ClassDesc describe();
-    Operation(Ref<OperationManager> manager, std::string_view shortText, std::string_view longText, int32_t flags);
+    Operation(Ref<OperationManager> manager, std::string_view shortText, std::string_view longText,
+              int32_t flags);
     ~Operation() override;
 
     const std::string& ShortText() const noexcept { return record_.shortText; }
@@ -26,7 +27,7 @@ public:
 
     void add(ChangeBatch change) { record_.changes.push_back(std::move(change)); }
 
-private:
+  private:
     Ref<OperationManager> manager_;
     OperationRecord record_;
 };

@@ -15,7 +15,8 @@ ClassDesc OperationManager::describe() {
     return ClassDesc(std::string(T::OperationManager), std::string(T::OperationManagerHelp))
         .add(property<&C::StateA, &C::SetStateA>(T::StateA))
         .add(property<&C::StateB, &C::SetStateB>(T::StateB))
-        .add(method<&C::StartOperation>(T::StartOperation, {T::ShortParam, T::LongParam, T::FlagsParam}))
+        .add(method<&C::StartOperation>(T::StartOperation,
+                                        {T::ShortParam, T::LongParam, T::FlagsParam}))
         .add(property<&C::Operations>(T::Operations))
         .add(method<&C::Undo>(T::Undo))
         .add(method<&C::Redo>(T::Redo))
@@ -23,9 +24,11 @@ ClassDesc OperationManager::describe() {
         .add(property<&C::RedoCount>(T::RedoCount));
 }
 
-Ref<Object> OperationManager::StartOperation(std::string_view shortText, std::string_view longText, int32_t flags) {
-    started_.record(std::string(shortText) + std::string(T::OperationFieldSeparator) + std::string(longText) +
-                       std::string(T::OperationFieldSeparator) + std::to_string(flags));
+Ref<Object> OperationManager::StartOperation(std::string_view shortText, std::string_view longText,
+                                             int32_t flags) {
+    started_.record(std::string(shortText) + std::string(T::OperationFieldSeparator) +
+                    std::string(longText) + std::string(T::OperationFieldSeparator) +
+                    std::to_string(flags));
     return Ref<Object>(makeRef<Operation>(Ref<OperationManager>(this), shortText, longText, flags));
 }
 
@@ -40,18 +43,23 @@ void OperationManager::commit(OperationRecord record) {
 }
 
 void OperationManager::Undo() {
-    if (undo_.empty()) throw AutomationError(err::InvalidProcedureCall, std::string(T::OperationManager), std::string(T::NothingToUndo));
+    if (undo_.empty())
+        throw AutomationError(err::InvalidProcedureCall, std::string(T::OperationManager),
+                              std::string(T::NothingToUndo));
     OperationRecord record = std::move(undo_.back());
     undo_.pop_back();
     {
         ChangeJournal::Replaying replaying;
-        for (auto it = record.changes.rbegin(); it != record.changes.rend(); ++it) it->model->undo(*it);
+        for (auto it = record.changes.rbegin(); it != record.changes.rend(); ++it)
+            it->model->undo(*it);
     }
     redo_.push_back(std::move(record));
 }
 
 void OperationManager::Redo() {
-    if (redo_.empty()) throw AutomationError(err::InvalidProcedureCall, std::string(T::OperationManager), std::string(T::NothingToRedo));
+    if (redo_.empty())
+        throw AutomationError(err::InvalidProcedureCall, std::string(T::OperationManager),
+                              std::string(T::NothingToRedo));
     OperationRecord record = std::move(redo_.back());
     redo_.pop_back();
     {

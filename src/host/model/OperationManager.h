@@ -19,7 +19,7 @@ namespace tav::hostmodel {
 // Flags of an operation: 0 keeps it for undo and redo; NoUndo commits its changes for good
 // and forgets the history, whose old values no longer fit the model.
 class OperationManager : public Dispatchable<OperationManager>, public iTAVOperationManager {
-public:
+  public:
     static constexpr int32_t NoUndo = 1;
 
     static ClassDesc describe();
@@ -28,7 +28,8 @@ public:
     void SetStateA(bool NewValue) { stateA_ = NewValue; }
     bool StateB() override { return stateB_; }
     void SetStateB(bool NewValue) { stateB_ = NewValue; }
-    Ref<Object> StartOperation(std::string_view shortText, std::string_view longText, int32_t flags) override;
+    Ref<Object> StartOperation(std::string_view shortText, std::string_view longText,
+                               int32_t flags) override;
     // "short/long/flags" of each operation started since the last read, joined by "|".
     std::string Operations() { return started_.take(); }
     // Error 5 when there is nothing to undo (or redo).
@@ -42,7 +43,7 @@ public:
     // The memory the history takes, in bytes.
     size_t historyBytes() const;
 
-private:
+  private:
     bool stateA_ = false;
     bool stateB_ = false;
     TextLog started_;

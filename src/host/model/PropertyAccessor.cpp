@@ -19,9 +19,10 @@ ClassDesc PropertyAccessor::describe() {
         .add(property<&C::Flags>(T::Flags))
         .add(method<&C::Read>(T::Read, {T::ScopeParam, opt(T::StatusParam)}))
         .add(method<&C::Store>(T::Store, {T::ScopeParam, T::StatusParam, T::ValueParam}))
-        .add(method<&C::Validate>(T::Validate, {T::ReservedParam, T::ScopeParam, T::ValueParam, T::MessageParam,
-                                                T::Result1Param, T::Result2Param, T::Result3Param, T::Result4Param,
-                                                T::Result5Param}));
+        .add(method<&C::Validate>(
+            T::Validate,
+            {T::ReservedParam, T::ScopeParam, T::ValueParam, T::MessageParam, T::Result1Param,
+             T::Result2Param, T::Result3Param, T::Result4Param, T::Result5Param}));
 }
 
 IRef<iTAVValueList> PropertyAccessor::Read(const IRef<iTAVScope>& scope, int32_t& status) {
@@ -34,14 +35,16 @@ IRef<iTAVValueList> PropertyAccessor::Read(const IRef<iTAVScope>& scope, int32_t
     const Ref<Scope> s = Scope::from(scope);
     if (!s) return list;
     // Plain numbers, or text codes, when every object holds one of the same type; else Variants.
-    if (readPlain(*s, list->doubles(), &Model::readDoubles) || readPlain(*s, list->longs(), &Model::readLongs) ||
-        readCodes(*s, *list))
+    if (readPlain(*s, list->doubles(), &Model::readDoubles) ||
+        readPlain(*s, list->longs(), &Model::readLongs) || readCodes(*s, *list))
         return list;
     std::vector<Variant>& out = list->variants();
     out.reserve(static_cast<size_t>(s->count()));
     for (const ScopeRun& run : s->runs()) {
-        if (run.isModelObjects()) run.model->read(run.cls, *run.rows, d_.name, out);
-        else out.emplace_back();
+        if (run.isModelObjects())
+            run.model->read(run.cls, *run.rows, d_.name, out);
+        else
+            out.emplace_back();
     }
     return list;
 }
@@ -51,7 +54,8 @@ bool PropertyAccessor::readCodes(const Scope& s, ValueList& list) const {
     std::vector<uint32_t>& codes = list.codes({});
     codes.reserve(static_cast<size_t>(s.count()));
     for (const ScopeRun& run : s.runs()) {
-        if (!run.isModelObjects() || !run.model->readCodes(run.cls, *run.rows, d_.name, codes, table)) {
+        if (!run.isModelObjects() ||
+            !run.model->readCodes(run.cls, *run.rows, d_.name, codes, table)) {
             codes.clear();
             return false;
         }
@@ -86,13 +90,14 @@ bool PropertyAccessor::inRange(const Variant& value) const {
     return d >= CDbl(d_.min) && d <= CDbl(d_.max);
 }
 
-void PropertyAccessor::Validate(int32_t /*reserved*/, const IRef<iTAVScope>& /*scope*/, const Variant& value,
-                                std::string& message, int32_t& result1, int32_t& result2, int32_t& result3,
-                                int32_t& result4, int32_t& result5) {
+void PropertyAccessor::Validate(int32_t /*reserved*/, const IRef<iTAVScope>& /*scope*/,
+                                const Variant& value, std::string& message, int32_t& result1,
+                                int32_t& result2, int32_t& result3, int32_t& result4,
+                                int32_t& result5) {
     result1 = result2 = result3 = result4 = result5 = 0;
     if (d_.hasRange && !inRange(value)) {
-        message = d_.name + std::string(T::RangeBetween) + CStr(d_.min) + std::string(T::RangeAnd) + CStr(d_.max) +
-                  std::string(T::RangeEnd);
+        message = d_.name + std::string(T::RangeBetween) + CStr(d_.min) + std::string(T::RangeAnd) +
+                  CStr(d_.max) + std::string(T::RangeEnd);
         result3 = 1;
         return;
     }

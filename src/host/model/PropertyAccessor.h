@@ -21,7 +21,7 @@ class ValueList;
 // "NAME must lie between MIN and MAX."); any other value passes (1, 0, 0) and leaves the
 // declared warning as the message, if there is one.
 class PropertyAccessor : public Dispatchable<PropertyAccessor>, public iTAVPropertyAccessor {
-public:
+  public:
     static ClassDesc describe();
     explicit PropertyAccessor(PropertyDeclaration declaration) : d_(std::move(declaration)) {}
 
@@ -31,10 +31,11 @@ public:
     int32_t Flags() override { return d_.flags; }
     IRef<iTAVValueList> Read(const IRef<iTAVScope>& scope, int32_t& status) override;
     void Store(const IRef<iTAVScope>& scope, int32_t& status, const Variant& value) override;
-    void Validate(int32_t reserved, const IRef<iTAVScope>& scope, const Variant& value, std::string& message,
-                  int32_t& result1, int32_t& result2, int32_t& result3, int32_t& result4, int32_t& result5) override;
+    void Validate(int32_t reserved, const IRef<iTAVScope>& scope, const Variant& value,
+                  std::string& message, int32_t& result1, int32_t& result2, int32_t& result3,
+                  int32_t& result4, int32_t& result5) override;
 
-private:
+  private:
     bool inRange(const Variant& value) const;
     // Reads every run of the scope as plain numbers; false (out empty) when one can't be.
     template <class T, class Reader>

@@ -54,7 +54,8 @@ std::string RationalConverter::Convert(double value) {
         }
         num = h1, den = k1;
     }
-    std::string text = (negative && num != 0 ? std::string(kMinus) : std::string()) + integerText(num);
+    std::string text =
+        (negative && num != 0 ? std::string(kMinus) : std::string()) + integerText(num);
     if (den != 1) text += std::string(kFractionBar) + integerText(den);
     return text;
 }

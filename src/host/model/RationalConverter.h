@@ -11,7 +11,7 @@ namespace tav::hostmodel {
 // fractions and ended as soon as the fraction is within Tolerance (relative) of the number.
 // Infinities and NaN have no fraction (error 6).
 class RationalConverter : public Dispatchable<RationalConverter>, public iTAVRationalConverter {
-public:
+  public:
     static constexpr double MaxDenominator = 1e6;
     static constexpr double Tolerance = 1e-9;
 

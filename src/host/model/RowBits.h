@@ -6,7 +6,7 @@ namespace tav::hostmodel {
 
 // One bit per row, all clear until set; rows beyond the stored words read as clear.
 class RowBits {
-public:
+  public:
     bool test(uint32_t row) const noexcept {
         const size_t w = row >> 6;
         return w < words_.size() && ((words_[w] >> (row & 63)) & 1u);
@@ -29,7 +29,7 @@ public:
     bool empty() const noexcept { return words_.empty(); }
     size_t bytes() const noexcept { return words_.capacity() * sizeof(uint64_t); }
 
-private:
+  private:
     std::vector<uint64_t> words_;
 };
 

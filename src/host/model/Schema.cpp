@@ -24,14 +24,16 @@ Declarations& declarations() {
 ClassDesc Schema::describe() {
     using C = Schema;
     return ClassDesc(std::string(T::Schema), std::string(T::SchemaHelp))
-        .add(method<&C::DefineProperty>(T::DefineProperty, {T::PropertyNameParam, T::TypeCodeParam,
-                                                           opt(T::FlagsParam), opt(T::MultiValuedParam)}))
+        .add(method<&C::DefineProperty>(
+            T::DefineProperty,
+            {T::PropertyNameParam, T::TypeCodeParam, opt(T::FlagsParam), opt(T::MultiValuedParam)}))
         .add(method<&C::SetRange>(T::SetRange, {T::PropertyNameParam, T::MinParam, T::MaxParam}))
         .add(method<&C::SetWarning>(T::SetWarning, {T::PropertyNameParam, T::MessageParam}))
         .add(method<&C::FailRead>(T::FailRead, {T::PropertyNameParam, T::StatusParam}));
 }
 
-void Schema::DefineProperty(std::string_view PropertyName, int32_t TypeCode, int32_t Flags, bool MultiValued) {
+void Schema::DefineProperty(std::string_view PropertyName, int32_t TypeCode, int32_t Flags,
+                            bool MultiValued) {
     PropertyDeclaration d;
     d.name = PropertyName;
     d.typeCode = TypeCode;
@@ -55,9 +57,13 @@ void Schema::SetRange(std::string_view PropertyName, const Variant& Min, const V
     d.max = Max;
 }
 
-void Schema::SetWarning(std::string_view PropertyName, std::string_view Message) { declared(PropertyName).warning = Message; }
+void Schema::SetWarning(std::string_view PropertyName, std::string_view Message) {
+    declared(PropertyName).warning = Message;
+}
 
-void Schema::FailRead(std::string_view PropertyName, int32_t Status) { declared(PropertyName).readStatus = Status; }
+void Schema::FailRead(std::string_view PropertyName, int32_t Status) {
+    declared(PropertyName).readStatus = Status;
+}
 
 const PropertyDeclaration* Schema::find(std::string_view propertyName) {
     const auto it = declarations().find(propertyName);
@@ -69,6 +75,8 @@ void Schema::define(PropertyDeclaration declaration) {
     declarations()[std::move(name)] = std::move(declaration);
 }
 
-void Schema::clear() { declarations().clear(); }
+void Schema::clear() {
+    declarations().clear();
+}
 
 }  // namespace tav::hostmodel

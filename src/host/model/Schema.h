@@ -12,12 +12,13 @@ namespace tav::hostmodel {
 // DMUtility of the thread hands accessors from, as one host process has one schema. Every
 // Host.Schema object edits that one set. A name not declared has no accessor.
 class Schema : public Dispatchable<Schema> {
-public:
+  public:
     static ClassDesc describe();
 
     // Declares (or declares again) a property: its data type code, flags and whether it holds
     // value lists.
-    void DefineProperty(std::string_view PropertyName, int32_t TypeCode, int32_t Flags, bool MultiValued);
+    void DefineProperty(std::string_view PropertyName, int32_t TypeCode, int32_t Flags,
+                        bool MultiValued);
     // Validation refuses a value outside min..max.
     void SetRange(std::string_view PropertyName, const Variant& Min, const Variant& Max);
     // Validation passes but leaves this message.
@@ -31,7 +32,7 @@ public:
     // Forgets every declaration of the thread.
     static void clear();
 
-private:
+  private:
     static PropertyDeclaration& declared(std::string_view propertyName);
 };
 

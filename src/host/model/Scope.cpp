@@ -25,7 +25,9 @@ void Scope::Add(const Ref<Object>& NewObject) {
     addObject(NewObject);
 }
 
-IRef<iTAVScopeContents> Scope::Contents() { return IRef<iTAVScopeContents>(makeRef<ScopeContents>(Ref<Scope>(this))); }
+IRef<iTAVScopeContents> Scope::Contents() {
+    return IRef<iTAVScopeContents>(makeRef<ScopeContents>(Ref<Scope>(this)));
+}
 
 Ref<Scope> Scope::from(const IRef<iTAVScope>& scope) {
     if (!scope) return {};
@@ -43,7 +45,8 @@ void Scope::append(ScopeRun run) {
     runs_.push_back(std::move(run));
 }
 
-void Scope::addRows(const Ref<Model>& model, uint32_t cls, std::shared_ptr<std::vector<uint32_t>> rows) {
+void Scope::addRows(const Ref<Model>& model, uint32_t cls,
+                    std::shared_ptr<std::vector<uint32_t>> rows) {
     if (rows->empty()) return;
     append(ScopeRun{model, cls, std::move(rows), {}});
 }
@@ -58,21 +61,25 @@ void Scope::addObject(const Ref<Object>& object) {
         ScopeRun& last = runs_.back();
         if (last.model.get() == &handle->model() && last.cls == handle->key().cls) {
             // Rows shared with another scope are copied before they grow.
-            if (last.rows.use_count() > 1) last.rows = std::make_shared<std::vector<uint32_t>>(*last.rows);
+            if (last.rows.use_count() > 1)
+                last.rows = std::make_shared<std::vector<uint32_t>>(*last.rows);
             last.rows->push_back(handle->key().row);
             ++count_;
             ++ends_.back();
             return;
         }
     }
-    append(ScopeRun{Ref<Model>(&handle->model()), handle->key().cls,
-                    std::make_shared<std::vector<uint32_t>>(1, handle->key().row), {}});
+    append(ScopeRun{Ref<Model>(&handle->model()),
+                    handle->key().cls,
+                    std::make_shared<std::vector<uint32_t>>(1, handle->key().row),
+                    {}});
 }
 
 Ref<Object> Scope::item(int32_t index) const {
     if (index < 1 || static_cast<size_t>(index) > count_) throwError(err::SubscriptOutOfRange);
     const auto pos = static_cast<size_t>(index - 1);
-    const size_t r = static_cast<size_t>(std::upper_bound(ends_.begin(), ends_.end(), pos) - ends_.begin());
+    const size_t r =
+        static_cast<size_t>(std::upper_bound(ends_.begin(), ends_.end(), pos) - ends_.begin());
     const ScopeRun& run = runs_[r];
     if (!run.model) return run.object;
     const size_t start = r == 0 ? 0 : ends_[r - 1];

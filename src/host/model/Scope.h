@@ -14,7 +14,7 @@ namespace tav::hostmodel {
 // filtering it by class or model shares those lists. An infinite scope (a periodic structure
 // seen without end) refuses to be filtered directly; the crack processors make finite ones.
 class Scope : public Dispatchable<Scope>, public iTAVScope {
-public:
+  public:
     static ClassDesc describe();
 
     // Any object; Nothing is error 91.
@@ -27,14 +27,15 @@ public:
     // The scope as a Scope: itself, or a copy of another host's scope made from its contents.
     static Ref<Scope> from(const IRef<iTAVScope>& scope);
     // Rows of one class of a model, shared as they are.
-    void addRows(const Ref<Model>& model, uint32_t cls, std::shared_ptr<std::vector<uint32_t>> rows);
+    void addRows(const Ref<Model>& model, uint32_t cls,
+                 std::shared_ptr<std::vector<uint32_t>> rows);
     void addObject(const Ref<Object>& object);
     const std::vector<ScopeRun>& runs() const noexcept { return runs_; }
     int32_t count() const noexcept { return static_cast<int32_t>(count_); }
     // 1-based; error 9 outside 1..count.
     Ref<Object> item(int32_t index) const;
 
-private:
+  private:
     void append(ScopeRun run);
 
     std::vector<ScopeRun> runs_;

@@ -16,7 +16,8 @@ ClassDesc ScopeEvents::describe() {
         .add(method<&C::HandleScope>(T::HandleScope, {T::ScopeParam}))
         .add(method<&C::SetApparent>(T::SetApparent, {T::PropertyNameParam, T::ValueParam}))
         .add(method<&C::FailValidation>(T::FailValidation, {T::PropertyNameParam, T::MessageParam}))
-        .add(method<&C::HandleValidation>(T::HandleValidation, {T::PropertyNameParam, T::ValueParam, T::MessageParam}))
+        .add(method<&C::HandleValidation>(T::HandleValidation,
+                                          {T::PropertyNameParam, T::ValueParam, T::MessageParam}))
         .add(method<&C::HandleStore>(T::HandleStore, {T::PropertyNameParam}))
         .add(property<&C::Log>(T::Log));
 }
@@ -50,7 +51,8 @@ void ScopeEvents::FailValidation(std::string_view PropertyName, std::string_view
     setRule(Rule{Action::FailValidation, std::string(PropertyName), {}, std::string(Message)});
 }
 
-void ScopeEvents::HandleValidation(std::string_view PropertyName, const Variant& Value, std::string_view Message) {
+void ScopeEvents::HandleValidation(std::string_view PropertyName, const Variant& Value,
+                                   std::string_view Message) {
     setRule(Rule{Action::HandleValidation, std::string(PropertyName), Value, std::string(Message)});
 }
 
@@ -65,7 +67,8 @@ const ScopeEvents::Rule* ScopeEvents::rule(Action action, const FunneledProperty
 }
 
 void ScopeEvents::heard(std::string_view event, const Ref<FunneledPropertyHolder>& h) {
-    log_.record(std::string(event) + std::string(T::EventNameSeparator) + (h ? h->SourcePropertyName() : std::string()));
+    log_.record(std::string(event) + std::string(T::EventNameSeparator) +
+                (h ? h->SourcePropertyName() : std::string()));
 }
 
 void ScopeEvents::RequestScope(IRef<iTAVScope>& pScope, bool& bHandled) {
@@ -83,8 +86,9 @@ void ScopeEvents::RequestPropertyRead(const Ref<FunneledPropertyHolder>& pProp) 
     }
 }
 
-void ScopeEvents::RequestPropertyValidate(const Ref<FunneledPropertyHolder>& pProp, Variant& TheValue, bool& bHandled,
-                                          bool& bFailure, std::string& sMessage) {
+void ScopeEvents::RequestPropertyValidate(const Ref<FunneledPropertyHolder>& pProp,
+                                          Variant& TheValue, bool& bHandled, bool& bFailure,
+                                          std::string& sMessage) {
     heard(E::RequestPropertyValidate, pProp);
     if (!pProp) return;
     if (const Rule* r = rule(Action::FailValidation, *pProp)) {
@@ -97,7 +101,8 @@ void ScopeEvents::RequestPropertyValidate(const Ref<FunneledPropertyHolder>& pPr
     }
 }
 
-void ScopeEvents::RequestPropertyStore(const Ref<FunneledPropertyHolder>& pProp, Variant&, bool& bHandled) {
+void ScopeEvents::RequestPropertyStore(const Ref<FunneledPropertyHolder>& pProp, Variant&,
+                                       bool& bHandled) {
     heard(E::RequestPropertyStore, pProp);
     if (pProp && rule(Action::HandleStore, *pProp)) bHandled = true;
 }

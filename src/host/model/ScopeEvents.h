@@ -16,7 +16,7 @@ namespace tav::hostmodel {
 // RequestPropertyRead; fail or take over validation; take over storing. Properties are named
 // by their source names, in any letter case. It logs every event it hears.
 class ScopeEvents : public Dispatchable<ScopeEvents>, public InScopeIsdObjSEvents {
-public:
+  public:
     static ClassDesc describe();
 
     // Listens to the part from now on (one part at a time).
@@ -25,18 +25,20 @@ public:
     void HandleScope(const IRef<iTAVScope>& Scope);
     void SetApparent(std::string_view PropertyName, const Variant& Value);
     void FailValidation(std::string_view PropertyName, std::string_view Message);
-    void HandleValidation(std::string_view PropertyName, const Variant& Value, std::string_view Message);
+    void HandleValidation(std::string_view PropertyName, const Variant& Value,
+                          std::string_view Message);
     void HandleStore(std::string_view PropertyName);
     // "RequestScope|RequestPropertyRead:NAME|..." since the last read.
     std::string Log() { return log_.take(); }
 
     void RequestScope(IRef<iTAVScope>& pScope, bool& bHandled) override;
     void RequestPropertyRead(const Ref<FunneledPropertyHolder>& pProp) override;
-    void RequestPropertyValidate(const Ref<FunneledPropertyHolder>& pProp, Variant& TheValue, bool& bHandled,
-                                 bool& bFailure, std::string& sMessage) override;
-    void RequestPropertyStore(const Ref<FunneledPropertyHolder>& pProp, Variant& TheValue, bool& bHandled) override;
+    void RequestPropertyValidate(const Ref<FunneledPropertyHolder>& pProp, Variant& TheValue,
+                                 bool& bHandled, bool& bFailure, std::string& sMessage) override;
+    void RequestPropertyStore(const Ref<FunneledPropertyHolder>& pProp, Variant& TheValue,
+                              bool& bHandled) override;
 
-private:
+  private:
     enum class Action : uint8_t { Apparent, FailValidation, HandleValidation, HandleStore };
     struct Rule {
         Action action;

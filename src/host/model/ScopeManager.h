@@ -19,18 +19,20 @@ namespace tav::hostmodel {
 // For tests it logs the processors asked for (Processed) and can make one fail
 // (FailProcessor; number 0 makes it work again).
 class ScopeManager : public Dispatchable<ScopeManager>, public iTAVScopeManager {
-public:
+  public:
     static ClassDesc describe();
     ScopeManager();
 
     IRef<iTAVScope> DefaultScope() override { return default_; }
     void SelectScope(const IRef<iTAVScope>& Scope);
-    IRef<iTAVScope> ProcessScope(const IRef<iTAVScope>& pScope, std::string_view processorName) override;
+    IRef<iTAVScope> ProcessScope(const IRef<iTAVScope>& pScope,
+                                 std::string_view processorName) override;
     std::string Processed() { return processed_.take(); }
-    void FailProcessor(std::string_view processorName, int32_t number, std::string_view description);
+    void FailProcessor(std::string_view processorName, int32_t number,
+                       std::string_view description);
     ConnectionPoint<iTAVScopeManagerEvents>& scopeManagerEvents() override { return events_; }
 
-private:
+  private:
     struct Failure {
         int32_t number;
         std::string description;

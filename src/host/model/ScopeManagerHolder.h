@@ -7,13 +7,14 @@ namespace tav::hostmodel {
 
 // What hands the scope manager out (a container's ScopeManagerHolder).
 class ScopeManagerHolder : public Dispatchable<ScopeManagerHolder>, public iTAVScopeManagerHolder {
-public:
+  public:
     static ClassDesc describe();
-    explicit ScopeManagerHolder(Ref<hostmodel::ScopeManager> manager) : manager_(std::move(manager)) {}
+    explicit ScopeManagerHolder(Ref<hostmodel::ScopeManager> manager)
+        : manager_(std::move(manager)) {}
 
     IRef<iTAVScopeManager> ScopeManager() override { return manager_; }
 
-private:
+  private:
     Ref<hostmodel::ScopeManager> manager_;
 };
 

@@ -26,7 +26,9 @@ void refuseInfinite(const Scope& in, std::string_view processorName) {
     if (in.Infinite()) fail(T::InfiniteScope, processorName);
 }
 
-bool isDocumentRoot(const Object* o) { return dynamic_cast<const iTAVDocumentRoot*>(o) != nullptr; }
+bool isDocumentRoot(const Object* o) {
+    return dynamic_cast<const iTAVDocumentRoot*>(o) != nullptr;
+}
 
 Ref<Scope> documentRoots(const Scope& in) {
     Ref<Scope> out = makeRef<Scope>();
@@ -70,7 +72,7 @@ Ref<Scope> displayCandidates(const Scope& in) {
 
 // Objects added one by one, gathered into runs of rows without a handle per object.
 class RunBuilder {
-public:
+  public:
     void add(const Ref<Model>& model, ObjectKey key) {
         if (!rows_ || model != model_ || key.cls != cls_) {
             flush();
@@ -85,7 +87,7 @@ public:
         return out_;
     }
 
-private:
+  private:
     void flush() {
         if (rows_) out_->addRows(model_, cls_, std::move(rows_));
         rows_.reset();
@@ -126,7 +128,9 @@ Ref<Scope> process(const Scope& in, std::string_view processorName) {
     if (processorName.starts_with(P::FilterModel3dClassPrefix)) {
         refuseInfinite(in, processorName);
         const std::string_view className = processorName.substr(P::FilterModel3dClassPrefix.size());
-        return modelObjects(in, [&](const ScopeRun& run) { return run.model->classAt(run.cls).name() == className; });
+        return modelObjects(in, [&](const ScopeRun& run) {
+            return run.model->classAt(run.cls).name() == className;
+        });
     }
     fail(T::UnknownProcessor, processorName);
 }

@@ -12,7 +12,8 @@ uint32_t TextDictionary::codeOf(const Variant& text) {
 }
 
 size_t TextDictionary::bytes() const {
-    size_t n = texts_.capacity() * sizeof(Variant) + codes_.size() * (sizeof(std::string_view) + 2 * sizeof(void*)) +
+    size_t n = texts_.capacity() * sizeof(Variant) +
+               codes_.size() * (sizeof(std::string_view) + 2 * sizeof(void*)) +
                codes_.bucket_count() * sizeof(void*);
     for (const Variant& t : texts_) n += t.str().size() + 2 * sizeof(uint32_t) + 1;
     return n;

@@ -9,7 +9,7 @@ namespace tav::hostmodel {
 // What a host object reports to tests since they last asked ("a|b|c"). Reading empties it; it
 // keeps only the newest entries, so an object nobody asks does not grow without end.
 class TextLog {
-public:
+  public:
     static constexpr size_t Limit = 1000;
     static constexpr std::string_view Separator = "|";
 
@@ -27,7 +27,7 @@ public:
         return out;
     }
 
-private:
+  private:
     std::deque<std::string> entries_;
 };
 

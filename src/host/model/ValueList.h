@@ -14,7 +14,7 @@ namespace tav::hostmodel {
 // from a column of Doubles or Longs keeps the plain numbers, and one read from a column of texts
 // keeps the texts' codes; it makes Variants of them only when someone asks for Variants.
 class ValueList : public Dispatchable<ValueList>, public iTAVValueList {
-public:
+  public:
     static ClassDesc describe();
     ValueList() = default;
     ~ValueList() override;
@@ -24,9 +24,15 @@ public:
     Variant Item(int32_t index) override;
     void Add(const Variant& value) override;
     std::span<const Variant> Values() override;
-    std::span<const double> Doubles() override { return form_ == Form::Doubles ? doubles_ : std::span<const double>(); }
-    std::span<const int32_t> Longs() override { return form_ == Form::Longs ? longs_ : std::span<const int32_t>(); }
-    std::span<const uint32_t> Codes() override { return form_ == Form::Codes ? codes_ : std::span<const uint32_t>(); }
+    std::span<const double> Doubles() override {
+        return form_ == Form::Doubles ? doubles_ : std::span<const double>();
+    }
+    std::span<const int32_t> Longs() override {
+        return form_ == Form::Longs ? longs_ : std::span<const int32_t>();
+    }
+    std::span<const uint32_t> Codes() override {
+        return form_ == Form::Codes ? codes_ : std::span<const uint32_t>();
+    }
     std::span<const Variant> CodeTable() override {
         return form_ == Form::Codes ? table_->texts() : std::span<const Variant>();
     }
@@ -39,7 +45,7 @@ public:
     std::vector<uint32_t>& codes(std::shared_ptr<const TextDictionary> table);
     void setCodeTable(std::shared_ptr<const TextDictionary> table) { table_ = std::move(table); }
 
-private:
+  private:
     enum class Form : uint8_t { Variants, Doubles, Longs, Codes };
     void toVariants();
     void clear();
