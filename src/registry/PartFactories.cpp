@@ -19,6 +19,7 @@
 #include "expr/GluPart_ExprMultiParam.h"
 #include "scope/FunneledProperties.h"
 #include "scope/FunneledPropertyHolder.h"
+#include "scope/SrcPart_InScopeIsdObjS.h"
 #include "direct/GluDrct_TypeListIntoVbCombo.h"
 #include "sources/SrcPart_1UnivState.h"
 #include "glues/GluPart_StateFloatFormatting.h"
@@ -51,6 +52,7 @@ std::span<const PartFactory> partFactories() {
         factory<GluPart_StateFloatFormatting>(),
         factory<GluDrct_StateEnumIntoVbCombo>(),
         factory<GluDrct_StateArrayIndexer>(),
+        factory<SrcPart_InScopeIsdObjS>(),
     };
     return kFactories;
 }

@@ -13,12 +13,6 @@ namespace {
 
 namespace Text = FunneledPropertiesText;
 
-// The walks count positions in 16 bits: the count must fit before the first holder is touched.
-int16_t walkCount(int32_t count) {
-    if (count > std::numeric_limits<int16_t>::max()) throwOverflow();
-    return static_cast<int16_t>(count);
-}
-
 // Position i of a walk up to a 16-bit count (the counter itself is wider so that a count of
 // 32,767 ends the loop).
 int16_t position(int32_t i) { return static_cast<int16_t>(i); }
@@ -34,6 +28,11 @@ Ref<FunneledPropertyHolder> holderOf(const Variant& item) {
 }
 
 }  // namespace
+
+int16_t FunneledProperties::walkCount(int32_t count) {
+    if (count > std::numeric_limits<int16_t>::max()) throwOverflow();
+    return static_cast<int16_t>(count);
+}
 
 ClassDesc FunneledProperties::describe() {
     using C = FunneledProperties;

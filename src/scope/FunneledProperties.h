@@ -50,6 +50,10 @@ public:
     // Adds the bag's holders after those already held.
     void Load(Ref<PropertyBag> pb);
 
+    // The count of a walk over the holders, which counts positions in 16 bits: error 6 for more
+    // than 32,767, before the first holder is touched.
+    static int16_t walkCount(int32_t count);
+
     // C++ conveniences.
     void save(PropertyBag& pb);
     void load(const PropertyBag& pb);

@@ -1,5 +1,7 @@
 #include "scope/FunneledPropertyHolder.h"
 
+#include <limits>
+
 #include "automation/values/AutomationError.h"
 #include "automation/conversions/Conversions.h"
 #include "automation/values/ErrorNumbers.h"
@@ -103,6 +105,91 @@ bool FunneledPropertyHolder::FunnelValue(const Variant& v) {
             break;
     }
     return wantsMore();
+}
+
+namespace {
+
+// How the bulk feeds meet their values: the i-th value as a Variant, and whether a value differs
+// from the merged one (ValuesDiffer) in a way cheaper than the general test where it can.
+struct VariantValues {
+    std::span<const Variant> values;
+    size_t size() const { return values.size(); }
+    const Variant& variant(size_t i) const { return values[i]; }
+    bool accepts(const Variant&) const { return true; }
+    bool differs(const Variant& merged, size_t i) { return Utils::ValuesDiffer(merged, values[i]); }
+};
+
+struct DoubleValues {
+    std::span<const double> values;
+    size_t size() const { return values.size(); }
+    Variant variant(size_t i) const { return Variant::R8(values[i]); }
+    bool accepts(const Variant& merged) const { return merged.type() == VarType::R8; }
+    bool differs(const Variant& merged, size_t i) {
+        return values[i] != merged.r8() && Utils::DoublesDiffer(merged.r8(), values[i]);
+    }
+};
+
+struct LongValues {
+    std::span<const int32_t> values;
+    size_t size() const { return values.size(); }
+    Variant variant(size_t i) const { return Variant::I4(values[i]); }
+    bool accepts(const Variant& merged) const { return merged.type() == VarType::I4; }
+    bool differs(const Variant& merged, size_t i) { return values[i] != merged.i4(); }
+};
+
+// Equal codes are equal values: a run of one code is compared once.
+struct CodedValues {
+    static constexpr uint32_t kNoCode = std::numeric_limits<uint32_t>::max();
+    std::span<const uint32_t> codes;
+    std::span<const Variant> table;
+    uint32_t agreeing = kNoCode;
+    size_t size() const { return codes.size(); }
+    const Variant& variant(size_t i) const { return table[codes[i]]; }
+    bool accepts(const Variant&) const { return true; }
+    bool differs(const Variant& merged, size_t i) {
+        if (codes[i] == agreeing) return false;
+        if (Utils::ValuesDiffer(merged, table[codes[i]])) return true;
+        agreeing = codes[i];
+        return false;
+    }
+};
+
+}  // namespace
+
+// FunnelValue for each value up to the first false answer; values compared with the first
+// (ScalarCompareAll, the common case) are compared here without a call per value.
+template <class Values>
+bool FunneledPropertyHolder::funnelEach(Values values) {
+    size_t i = 0;
+    bool more = true;
+    if (i < values.size() && status_ == Status::NoValuesYet) more = FunnelValue(values.variant(i++));
+    if (more && status_ == Status::ValuesConsistent && resolveBy_ == Rule::ScalarCompareAll &&
+        values.accepts(funneled_)) {
+        try {
+            for (; i < values.size(); ++i) {
+                if (values.differs(funneled_, i)) {
+                    status_ = Status::ValuesConflict;
+                    return false;
+                }
+            }
+        } catch (...) {
+            status_ = Status::ValuesConflict;
+            throw;
+        }
+        return true;
+    }
+    for (; more && i < values.size(); ++i) more = FunnelValue(values.variant(i));
+    return more;
+}
+
+bool FunneledPropertyHolder::funnelAll(std::span<const Variant> values) { return funnelEach(VariantValues{values}); }
+
+bool FunneledPropertyHolder::funnelAll(std::span<const double> values) { return funnelEach(DoubleValues{values}); }
+
+bool FunneledPropertyHolder::funnelAll(std::span<const int32_t> values) { return funnelEach(LongValues{values}); }
+
+bool FunneledPropertyHolder::funnelCoded(std::span<const uint32_t> codes, std::span<const Variant> table) {
+    return funnelEach(CodedValues{codes, table});
 }
 
 void FunneledPropertyHolder::merge(const Variant& v) {

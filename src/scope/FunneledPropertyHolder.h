@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -84,6 +85,14 @@ public:
     // UseFirstVal, an unknown rule, a failed comparison or addition) leaves ValuesConflict and
     // passes unchanged.
     bool FunnelValue(const Variant& v);
+    // FunnelValue for each value in order, up to the first false answer (C++ callers that hold
+    // all values at once); its answer.
+    bool funnelAll(std::span<const Variant> values);
+    // The same for values that are all Doubles (or all Longs), as if each came as a Variant.
+    bool funnelAll(std::span<const double> values);
+    bool funnelAll(std::span<const int32_t> values);
+    // The same for values given as codes into a table of distinct values.
+    bool funnelCoded(std::span<const uint32_t> codes, std::span<const Variant> table);
     funneledPropertyStatus status() const noexcept { return status_; }
 
     funneledPropertyResolveBy ResolveBy() const noexcept { return resolveBy_; }
@@ -115,6 +124,8 @@ private:
                resolveBy_ != funneledPropertyResolveBy::UseFirstVal;
     }
     void merge(const Variant& v);
+    template <class Values>
+    bool funnelEach(Values values);
 
     int32_t extraInfo_ = DefaultExtraInfo;
     std::string sourceName_;

@@ -21,7 +21,9 @@ int sign(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
 
 bool dateLike(const Variant& v) { return v.type() == VarType::Date || (v.isString() && IsDate(v)); }
 
-bool numbersDiffer(double x, double y) {
+}  // namespace
+
+bool DoublesDiffer(double x, double y) {
     if (x == y) return false;
     if (sign(x) != sign(y)) return true;
     const double relative = std::fabs(std::fabs(x) - std::fabs(y)) / std::max(std::fabs(x), std::fabs(y));
@@ -29,9 +31,7 @@ bool numbersDiffer(double x, double y) {
     return !(relative < RelativeTolerance);
 }
 
-}  // namespace
-
-bool ValuesDiffer(const Variant& a, const Variant& b) {
+bool ValuesDifferSlow(const Variant& a, const Variant& b) {
     if (a.isEmpty() || b.isEmpty()) return !(a.isEmpty() && b.isEmpty());
     if (a.isNull() || b.isNull()) return !(a.isNull() && b.isNull());
     if (a.isObject() || b.isObject()) return !(a.isObject() && b.isObject() && a.object() == b.object());
@@ -39,7 +39,7 @@ bool ValuesDiffer(const Variant& a, const Variant& b) {
         return CDate(a) != CDate(b);
     if (isShortOrLong(a.type()) && isShortOrLong(b.type())) return asLong(a) != asLong(b);
     if (!IsNumeric(a) || !IsNumeric(b)) return CStr(a) != CStr(b);
-    return numbersDiffer(CDbl(a), CDbl(b));
+    return DoublesDiffer(CDbl(a), CDbl(b));
 }
 
 bool ArrayHasContent(const Variant& a) {

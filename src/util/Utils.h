@@ -15,10 +15,33 @@ inline constexpr std::string_view ErrNotAnArray =
 // Relative difference below which two numbers count as the same.
 inline constexpr double RelativeTolerance = 1e-05;
 
+// Whether two Doubles differ: exactly equal ones do not; numbers of opposite signs (zero has a
+// sign of its own) do; others when their relative difference is not below RelativeTolerance.
+bool DoublesDiffer(double x, double y);
+
 // True when the values differ: Empty and Null only equal themselves, objects by identity,
 // dates exactly, integers exactly, non-numbers as exact text, other numbers within a relative
 // tolerance (numbers of opposite signs, zero included, always differ).
-bool ValuesDiffer(const Variant& a, const Variant& b);
+bool ValuesDifferSlow(const Variant& a, const Variant& b);
+// The values a funnel meets by the million are answered here without a call: two equal
+// Doubles, two Longs, two equal texts (as text they are equal, as numbers the same number).
+inline bool ValuesDiffer(const Variant& a, const Variant& b) {
+    if (a.type() == b.type()) {
+        switch (a.type()) {
+            case VarType::R8:
+                if (a.r8() == b.r8()) return false;
+                return DoublesDiffer(a.r8(), b.r8());
+            case VarType::I4:
+                return a.i4() != b.i4();
+            case VarType::String:
+                if (a.str() == b.str()) return false;
+                break;
+            default:
+                break;
+        }
+    }
+    return ValuesDifferSlow(a, b);
+}
 
 // True when the first dimension of the array has elements; false for an unallocated array.
 // Error 5 (source "TAV.Utils") when `a` holds no array.

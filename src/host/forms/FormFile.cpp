@@ -1,6 +1,5 @@
 #include "host/forms/FormFile.h"
 
-#include <array>
 #include <charconv>
 #include <climits>
 
@@ -8,6 +7,8 @@
 #include "automation/values/ErrorNumbers.h"
 #include "automation/values/TypedLiteral.h"
 #include "host/forms/FormText.h"
+#include "host/forms/ModelForm.h"
+#include "host/forms/ModelFormText.h"
 #include "host/script/ScriptValue.h"
 
 namespace tav {
@@ -30,7 +31,7 @@ struct LineSpec {
     std::string_view usage;
 };
 
-constexpr std::array<LineSpec, 18> kLines = {{
+constexpr LineSpec kLines[] = {
     {T::Object, Where::Top, 2, 2, 0, 0, false, "object NAME PROGID"},
     {T::Part, Where::Top, 2, 2, 0, 0, false, "part NAME PROGID"},
     {T::Control, Where::Top, 2, 2, 0, 2, false, "control NAME KIND [LABEL [GROUP]]"},
@@ -49,7 +50,21 @@ constexpr std::array<LineSpec, 18> kLines = {{
     {T::Float, Where::UnderObject, 3, 3, 0, 1, false, "float NAME TYPE PRECISION [VALUE]"},
     {T::Enumerated, Where::UnderObject, 2, kAny, 0, 1, false, "enumerated NAME ITEM=INTEGER... [VALUE]"},
     {T::Array, Where::UnderObject, 2, 2, 1, 1, false, "array NAME TYPE [VALUE, ...]"},
-}};
+    // The model world of in-scope parts (ModelForm.h).
+    {ModelFormText::Schema, Where::Top, 1, 1, 1, 3, false, "schema PROPERTY TYPECODE [FLAGS] [MULTIVALUED]"},
+    {ModelFormText::Range, Where::Top, 1, 1, 2, 2, false, "range PROPERTY MIN MAX"},
+    {ModelFormText::Warning, Where::Top, 1, 1, 1, 1, false, "warning PROPERTY TEXT"},
+    {ModelFormText::Model, Where::Top, 1, 1, 0, 0, false, "model NAME"},
+    {ModelFormText::Columns, Where::UnderObject, 1, kAny, 0, 0, false, "columns PROPERTY..."},
+    {ModelFormText::Item, Where::UnderObject, 2, 2, 0, kAny, false, "item NAME CLASS [VALUE...]"},
+    {ModelFormText::Container, Where::Top, 1, kAny, 0, 0, false, "container NAME [ITEM...]"},
+    {ModelFormText::Select, Where::Top, 1, kAny, 0, 0, false, "select CONTAINER [ITEM...]"},
+    {ModelFormText::Idle, Where::Top, 1, 1, 0, 0, false, "idle CONTAINER"},
+    {ModelFormText::Undo, Where::Top, 1, 1, 0, 0, false, "undo CONTAINER"},
+    {ModelFormText::Redo, Where::Top, 1, 1, 0, 0, false, "redo CONTAINER"},
+    {ModelFormText::Lock, Where::Top, 1, 1, 1, 1, false, "lock MODEL HOLDER"},
+    {ModelFormText::Unlock, Where::Top, 1, 1, 0, 0, false, "unlock MODEL"},
+};
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
@@ -174,14 +189,17 @@ FormFile FormFile::parse(std::string_view text, std::string path) {
                                       std::string(indented ? T::AnObject : T::TopLevel));
             Line parsed = readLine(*spec, rest, number);
             if (indented) {
+                if (ModelForm::belongsUnderBlock(keyword) != ModelForm::opensBlock(object->keyword))
+                    throw FormSyntaxError(std::string(keyword) + std::string(T::NotUnder) + object->keyword);
                 object->members.push_back(std::move(parsed));
                 continue;
             }
             closePart();
             object = nullptr;
-            std::vector<Line>& list = (keyword == T::Edit || keyword == T::Change) ? form.edits : form.setup;
+            const bool step = keyword == T::Edit || keyword == T::Change || ModelForm::isStep(keyword);
+            std::vector<Line>& list = step ? form.edits : form.setup;
             list.push_back(std::move(parsed));
-            if (keyword == T::Object || keyword == T::State) object = &list.back();
+            if (keyword == T::Object || keyword == T::State || ModelForm::opensBlock(keyword)) object = &list.back();
             if (keyword == T::Part) {
                 part = &list.back();
                 bagText.assign(static_cast<size_t>(number), '\n');

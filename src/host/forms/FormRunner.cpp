@@ -35,7 +35,10 @@ constexpr std::string_view kDefinePredefined = "DefinePredefined";
 constexpr std::string_view kDefineJobProperty = "DefineJobProperty";
 
 std::string titleOf(const Line& edit) {
-    return edit.keyword + " " + edit.words.front() + " " + literal::print(edit.values.front());
+    std::string title = edit.keyword;
+    for (const std::string& w : edit.words) title += " " + w;
+    for (const Variant& v : edit.values) title += " " + literal::print(v);
+    return title;
 }
 
 }  // namespace
@@ -70,8 +73,7 @@ void FormRunner::load(const FormFile& file) {
     path_ = file.path;
     for (const Line& line : file.setup) {
         try {
-            for (const KeywordHandler& h : kHandlers)
-                if (h.keyword == line.keyword) (this->*h.handle)(line);
+            dispatch(line);
         } catch (const AutomationError& e) {
             throw FormLoadError(path_ + ":" + std::to_string(line.number) + ": " + errorLine(e));
         } catch (const FormLoadError& e) {
@@ -80,6 +82,14 @@ void FormRunner::load(const FormFile& file) {
             throw FormLoadError(path_ + ":" + std::to_string(e.line) + ": " + e.message);
         }
     }
+}
+
+void FormRunner::dispatch(const Line& line) {
+    for (const KeywordHandler& h : kHandlers)
+        if (h.keyword == line.keyword) (this->*h.handle)(line);
+    // The model world's lines; a host container becomes an object a part can be given.
+    if (ModelForm::handles(line.keyword))
+        if (Ref<Object> container = model_.handle(line)) name(line.words[0], T::Object, std::move(container));
 }
 
 void FormRunner::defineMember(Object& object, const Line& line) {
@@ -204,6 +214,7 @@ std::vector<FormRunner::Row> FormRunner::rows() {
             out.push_back({std::string(T::RowSource), label, std::move(value)});
         }
     }
+    for (ModelForm::Row& r : model_.rows()) out.push_back({std::move(r.kind), std::move(r.name), std::move(r.value)});
     for (const std::string& c : commands_) {
         const int32_t runs = form_->CommandRuns(c);
         out.push_back({std::string(T::RowCommand), c,
@@ -236,10 +247,7 @@ void FormRunner::start() {
     printStep(std::string(T::StepLoad) + path_, {});
 }
 
-void FormRunner::perform(const Line& edit) {
-    for (const KeywordHandler& h : kHandlers)
-        if (h.keyword == edit.keyword) (this->*h.handle)(edit);
-}
+void FormRunner::perform(const Line& edit) { dispatch(edit); }
 
 void FormRunner::apply(const Line& edit) {
     std::vector<std::string> failures;

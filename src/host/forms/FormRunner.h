@@ -9,6 +9,7 @@
 
 #include "automation/values/Object.h"
 #include "host/forms/FormFile.h"
+#include "host/forms/ModelForm.h"
 #include "host/framework/Form.h"
 
 namespace tav {
@@ -68,6 +69,8 @@ private:
     };
     static const KeywordHandler kHandlers[];
 
+    // Runs a line by its keyword.
+    void dispatch(const FormFile::Line& line);
     void addObject(const FormFile::Line& line);
     void addPart(const FormFile::Line& line);
     void addControl(const FormFile::Line& line);
@@ -97,6 +100,7 @@ private:
     std::map<std::string, std::string> objectOfPart_;  // part name -> the name of its source object
     std::vector<std::string> commands_;
     std::map<std::string, std::string> previous_;  // row key -> value at the last step
+    ModelForm model_;
 };
 
 class FormLoadError : public std::runtime_error {

@@ -14,6 +14,16 @@
 #include "host/objects/Job.h"
 #include "host/objects/NotifyingObject.h"
 #include "host/objects/PredefinedObject.h"
+#include "host/model/Container.h"
+#include "host/model/DMUtility.h"
+#include "host/model/Model.h"
+#include "host/model/OperationManager.h"
+#include "host/model/RationalConverter.h"
+#include "host/model/Schema.h"
+#include "host/model/Scope.h"
+#include "host/model/ScopeEvents.h"
+#include "host/model/ScopeManager.h"
+#include "host/model/ValueList.h"
 #include "registry/LibraryClasses.h"
 #include "host/objects/System.h"
 #include "host/state/DataDirectoryProvider.h"
@@ -40,7 +50,12 @@ void registerIn(ClassRegistry& registry) {
     for (ClassEntry e : {entry<PropertyBag>(), entry<AutoObject>(), entry<NotifyingObject>(),
                          entry<PredefinedObject>(), entry<Job>(), entry<BindingNotifier>(), entry<TextBox>(),
                          entry<CheckBox>(), entry<OptionButton>(), entry<CommandButton>(), entry<ComboBox>(),
-                         entry<Label>(), entry<Form>()})
+                         entry<Label>(), entry<Form>(),
+                         // The model world of the in-scope source part.
+                         entry<hostmodel::Model>(), entry<hostmodel::Schema>(), entry<hostmodel::DMUtility>(),
+                         entry<hostmodel::ValueList>(), entry<hostmodel::RationalConverter>(),
+                         entry<hostmodel::Scope>(), entry<hostmodel::ScopeManager>(), entry<hostmodel::Container>(),
+                         entry<hostmodel::OperationManager>(), entry<hostmodel::ScopeEvents>()})
         registry.add(std::move(e));
     // The state system and the process around the library.
     for (ClassEntry e : {entry<State>(), entry<System>(), entry<DataDirectoryProvider>()}) registry.add(std::move(e));
