@@ -203,6 +203,12 @@ std::string SystemDir() {
     return ContainerInit() ? tState.dataDirectory + std::string(T::SystemFolder) : std::string();
 }
 
+std::string StartedSystemDir() {
+    if (!tState.attempted || !tState.succeeded) return {};
+    // A relative data directory was taken from the directory the start-up ran in.
+    return (fs::path(tState.savedDirectory) / (tState.dataDirectory + std::string(T::SystemFolder))).string();
+}
+
 IRef<iQvState> CreateStateFromMetaFile(std::string_view strFileName) {
     if (!ContainerInit()) return {};
     const IRef<iQvState> state = query<iQvState>(createObject(T::StateProgId).get());

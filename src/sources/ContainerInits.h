@@ -85,6 +85,9 @@ bool ContainerInit();
 // Data directory + "/Components/State" and "/Components/System"; empty when the start-up failed.
 std::string StateDir();
 std::string SystemDir();
+// The system folder this thread's start-up found, as an absolute path, when the start-up has
+// already run and succeeded; empty otherwise. Never runs the start-up itself.
+std::string StartedSystemDir();
 // A new state object loaded from a meta file: a bare file name is looked for in the state
 // folder, a name with a "/" is used as given. The system folder is the current directory
 // during the load (outside the host), which is then given back, also when the load fails.

@@ -14,7 +14,8 @@ ClassDesc DataDirectoryProvider::describe() {
 
 std::string DataDirectoryProvider::DataDirectory() const {
     const char* dir = std::getenv(std::string(T::Variable).c_str());
-    if (!dir || !*dir)
+    // Set but empty is a data directory too (an empty one), as the provider gives it.
+    if (!dir)
         throw AutomationError(err::InvalidProcedureCall, std::string(T::ClassName), std::string(T::NotSet));
     return dir;
 }

@@ -16,8 +16,8 @@ inline constexpr std::string_view NotSet = "The data directory is not configured
 }  // namespace DataDirectoryProviderText
 
 // The host's data-directory provider (Host.DataDirectoryProvider). Its first property is the
-// data directory, taken from the environment variable TAVPARTS_DATA_DIR; unset (or empty) it
-// fails with error 5.
+// data directory, taken from the environment variable TAVPARTS_DATA_DIR; unset it fails with
+// error 5.
 class DataDirectoryProvider : public Dispatchable<DataDirectoryProvider> {
 public:
     static ClassDesc describe();

@@ -18,10 +18,17 @@ xercesc::InputSource* MetaFileEntityResolver::resolveEntity(const XMLCh* const /
                                                             const XMLCh* const systemId) {
     const std::string wanted = XercesRuntime::utf8(systemId);
     if (wanted != T::DtdFileName) throw MetaFileError(std::string(T::EntityRefused) + wanted, handler_.line());
-    const std::filesystem::path dtd = systemFolder_ / T::DtdFileName;
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(dtd, ec))
-        throw MetaFileError(std::string(T::DtdMissing) + systemFolder_.string(), handler_.line());
+    std::filesystem::path dtd;
+    for (const std::filesystem::path& folder : systemFolders_) {
+        std::error_code ec;
+        dtd = folder / T::DtdFileName;
+        if (std::filesystem::is_regular_file(dtd, ec)) break;
+        dtd.clear();
+    }
+    if (dtd.empty()) {
+        const std::string named = systemFolders_.empty() ? std::string() : systemFolders_.back().string();
+        throw MetaFileError(std::string(T::DtdMissing) + named, handler_.line());
+    }
     // The parser owns what it is given; the path goes over as UTF-16.
     XMLCh* path = xercesc::XMLString::transcode(dtd.c_str());
     xercesc::InputSource* source = new xercesc::LocalFileInputSource(path);

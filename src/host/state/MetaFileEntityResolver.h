@@ -1,5 +1,6 @@
 #pragma once
 #include <filesystem>
+#include <vector>
 
 #include <xercesc/sax/EntityResolver.hpp>
 
@@ -14,14 +15,15 @@ class MetaFileHandler;
 // MetaFileError and nothing is fetched.
 class MetaFileEntityResolver : public xercesc::EntityResolver {
 public:
-    // The handler of the same read tells where the reader is.
-    MetaFileEntityResolver(std::filesystem::path systemFolder, const MetaFileHandler& handler)
-        : systemFolder_(std::move(systemFolder)), handler_(handler) {}
+    // State.dtd comes from the first of the folders that holds it (the last one is named when
+    // none does). The handler of the same read tells where the reader is.
+    MetaFileEntityResolver(std::vector<std::filesystem::path> systemFolders, const MetaFileHandler& handler)
+        : systemFolders_(std::move(systemFolders)), handler_(handler) {}
 
     xercesc::InputSource* resolveEntity(const XMLCh* const publicId, const XMLCh* const systemId) override;
 
 private:
-    std::filesystem::path systemFolder_;
+    std::vector<std::filesystem::path> systemFolders_;
     const MetaFileHandler& handler_;
 };
 

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <memory>
 #include <system_error>
+#include <vector>
 
 #include <xercesc/framework/MemBufInputSource.hpp>
 #include <xercesc/sax/SAXException.hpp>
@@ -26,6 +27,7 @@
 #include "host/state/StateMetaFileText.h"
 #include "host/state/StateText.h"
 #include "host/state/XercesRuntime.h"
+#include "sources/ContainerInits.h"
 
 namespace tav::StateMetaFile {
 
@@ -54,6 +56,17 @@ std::string contentOf(const std::string& file) {
     return text;
 }
 
+// Where State.dtd is looked for: the current directory, which the start-up makes the system
+// folder while the parts load meta files, then the system folder this thread's start-up found
+// (for states loaded directly, from wherever).
+std::vector<std::filesystem::path> dtdFolders() {
+    std::error_code ec;
+    std::vector<std::filesystem::path> folders{std::filesystem::current_path(ec)};
+    if (const std::string started = ContainerInits::StartedSystemDir(); !started.empty())
+        folders.emplace_back(started);
+    return folders;
+}
+
 std::unique_ptr<xercesc::SAX2XMLReader> validatingParser() {
     std::unique_ptr<xercesc::SAX2XMLReader> parser(xercesc::XMLReaderFactory::createXMLReader());
     parser->setFeature(XMLUni::fgSAX2CoreNameSpaces, false);
@@ -74,9 +87,8 @@ StateDefinition read(std::string_view path) {
     const std::string file(path);
     const std::string text = contentOf(file);
 
-    std::error_code ec;
     MetaFileHandler handler;
-    MetaFileEntityResolver resolver(std::filesystem::current_path(ec), handler);
+    MetaFileEntityResolver resolver(dtdFolders(), handler);
     xercesc::SecurityManager security;
     security.setEntityExpansionLimit(T::EntityExpansionLimit);
     const std::unique_ptr<xercesc::SAX2XMLReader> parser = validatingParser();

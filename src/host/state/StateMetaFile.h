@@ -4,8 +4,9 @@
 #include "host/state/StateDefinition.h"
 
 // Reading state meta files: XML documents that define one state type, validated against the
-// document type definition State.dtd, which is read from the system folder. The system folder
-// is the current directory during the read, which the library's start-up arranges.
+// document type definition State.dtd, which is read from the system folder: the current
+// directory during the read, which the library's start-up arranges for the parts' loads, or
+// else the system folder this thread's start-up found.
 //
 //   <?xml version="1.0"?>
 //   <!DOCTYPE State SYSTEM "State.dtd">
