@@ -21,12 +21,12 @@ ClassDesc DMUtility::describe() {
 
 IRef<iTAVPropertyAccessor> DMUtility::PropertyAccessor(std::string_view propertyName,
                                                        int32_t /*reserved*/, int32_t& status) {
-    const PropertyDeclaration* d = Schema::find(propertyName);
+    std::shared_ptr<const PropertyDeclaration> d = Schema::find(propertyName);
     if (!d)
         throw AutomationError(err::InvalidProcedureCall, std::string(T::DMUtility),
                               std::string(T::NoAccessor) + std::string(propertyName));
     status = 0;
-    return IRef<iTAVPropertyAccessor>(makeRef<hostmodel::PropertyAccessor>(*d));
+    return IRef<iTAVPropertyAccessor>(makeRef<hostmodel::PropertyAccessor>(std::move(d)));
 }
 
 }  // namespace tav::hostmodel

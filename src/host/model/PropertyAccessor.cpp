@@ -27,8 +27,8 @@ ClassDesc PropertyAccessor::describe() {
 
 IRef<iTAVValueList> PropertyAccessor::Read(const IRef<iTAVScope>& scope, int32_t& status) {
     Ref<ValueList> list = makeRef<ValueList>();
-    if (d_.readStatus != 0) {
-        status = d_.readStatus;
+    if (d_->readStatus != 0) {
+        status = d_->readStatus;
         return list;
     }
     status = 0;
@@ -42,7 +42,7 @@ IRef<iTAVValueList> PropertyAccessor::Read(const IRef<iTAVScope>& scope, int32_t
     out.reserve(static_cast<size_t>(s->count()));
     for (const ScopeRun& run : s->runs()) {
         if (run.isModelObjects())
-            run.model->read(run.cls, *run.rows, d_.name, out);
+            run.model->read(run.cls, *run.rows, d_->name, out);
         else
             out.emplace_back();
     }
@@ -55,7 +55,7 @@ bool PropertyAccessor::readCodes(const Scope& s, ValueList& list) const {
     codes.reserve(static_cast<size_t>(s.count()));
     for (const ScopeRun& run : s.runs()) {
         if (!run.isModelObjects() ||
-            !run.model->readCodes(run.cls, *run.rows, d_.name, codes, table)) {
+            !run.model->readCodes(run.cls, *run.rows, d_->name, codes, table)) {
             codes.clear();
             return false;
         }
@@ -68,7 +68,7 @@ template <class T, class Reader>
 bool PropertyAccessor::readPlain(const Scope& s, std::vector<T>& out, Reader read) const {
     out.reserve(static_cast<size_t>(s.count()));
     for (const ScopeRun& run : s.runs()) {
-        if (!run.isModelObjects() || !(run.model.get()->*read)(run.cls, *run.rows, d_.name, out)) {
+        if (!run.isModelObjects() || !(run.model.get()->*read)(run.cls, *run.rows, d_->name, out)) {
             out.clear();
             return false;
         }
@@ -81,13 +81,13 @@ void PropertyAccessor::Store(const IRef<iTAVScope>& scope, int32_t& status, cons
     const Ref<Scope> s = Scope::from(scope);
     if (!s) return;
     for (const ScopeRun& run : s->runs())
-        if (run.isModelObjects()) run.model->store(run.cls, run.rows, d_.name, value);
+        if (run.isModelObjects()) run.model->store(run.cls, run.rows, d_->name, value);
 }
 
 bool PropertyAccessor::inRange(const Variant& value) const {
     if (!IsNumeric(value)) return false;
     const double d = CDbl(value);
-    return d >= CDbl(d_.min) && d <= CDbl(d_.max);
+    return d >= CDbl(d_->min) && d <= CDbl(d_->max);
 }
 
 void PropertyAccessor::Validate(int32_t /*reserved*/, const IRef<iTAVScope>& /*scope*/,
@@ -95,14 +95,14 @@ void PropertyAccessor::Validate(int32_t /*reserved*/, const IRef<iTAVScope>& /*s
                                 int32_t& result2, int32_t& result3, int32_t& result4,
                                 int32_t& result5) {
     result1 = result2 = result3 = result4 = result5 = 0;
-    if (d_.hasRange && !inRange(value)) {
-        message = d_.name + std::string(T::RangeBetween) + CStr(d_.min) + std::string(T::RangeAnd) +
-                  CStr(d_.max) + std::string(T::RangeEnd);
+    if (d_->hasRange && !inRange(value)) {
+        message = d_->name + std::string(T::RangeBetween) + CStr(d_->min) + std::string(T::RangeAnd) +
+                  CStr(d_->max) + std::string(T::RangeEnd);
         result3 = 1;
         return;
     }
     result1 = 1;
-    if (!d_.warning.empty()) message = d_.warning;
+    if (!d_->warning.empty()) message = d_->warning;
 }
 
 }  // namespace tav::hostmodel

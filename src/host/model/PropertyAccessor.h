@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,12 +24,13 @@ class ValueList;
 class PropertyAccessor : public Dispatchable<PropertyAccessor>, public iTAVPropertyAccessor {
   public:
     static ClassDesc describe();
-    explicit PropertyAccessor(PropertyDeclaration declaration) : d_(std::move(declaration)) {}
+    explicit PropertyAccessor(std::shared_ptr<const PropertyDeclaration> declaration)
+        : d_(std::move(declaration)) {}
 
-    int32_t DataType() override { return d_.typeCode; }
-    bool MultiValued() override { return d_.multiValued; }
-    std::string Name() override { return d_.name; }
-    int32_t Flags() override { return d_.flags; }
+    int32_t DataType() override { return d_->typeCode; }
+    bool MultiValued() override { return d_->multiValued; }
+    std::string Name() override { return d_->name; }
+    int32_t Flags() override { return d_->flags; }
     IRef<iTAVValueList> Read(const IRef<iTAVScope>& scope, int32_t& status) override;
     void Store(const IRef<iTAVScope>& scope, int32_t& status, const Variant& value) override;
     void Validate(int32_t reserved, const IRef<iTAVScope>& scope, const Variant& value,
@@ -42,7 +44,7 @@ class PropertyAccessor : public Dispatchable<PropertyAccessor>, public iTAVPrope
     bool readPlain(const Scope& s, std::vector<T>& out, Reader read) const;
     bool readCodes(const Scope& s, ValueList& list) const;
 
-    PropertyDeclaration d_;
+    std::shared_ptr<const PropertyDeclaration> d_;  // the schema's, as it changes
 };
 
 }  // namespace tav::hostmodel

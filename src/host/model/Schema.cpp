@@ -1,6 +1,7 @@
 #include "host/model/Schema.h"
 
 #include <map>
+#include <memory>
 
 #include "automation/values/AutomationError.h"
 #include "automation/values/ErrorNumbers.h"
@@ -12,7 +13,9 @@ namespace T = ModelText;
 
 namespace {
 
-using Declarations = std::map<std::string, PropertyDeclaration, std::less<>>;
+// Shared with the accessors handed out, so that an accessor sees later changes of its
+// declaration (a range set, a read failure) as the schema's other users do.
+using Declarations = std::map<std::string, std::shared_ptr<PropertyDeclaration>, std::less<>>;
 
 Declarations& declarations() {
     thread_local Declarations d;
@@ -47,7 +50,7 @@ PropertyDeclaration& Schema::declared(std::string_view propertyName) {
     if (it == declarations().end())
         throw AutomationError(err::InvalidProcedureCall, std::string(T::Schema),
                               std::string(T::NoAccessor) + std::string(propertyName));
-    return it->second;
+    return *it->second;
 }
 
 void Schema::SetRange(std::string_view PropertyName, const Variant& Min, const Variant& Max) {
@@ -65,14 +68,18 @@ void Schema::FailRead(std::string_view PropertyName, int32_t Status) {
     declared(PropertyName).readStatus = Status;
 }
 
-const PropertyDeclaration* Schema::find(std::string_view propertyName) {
+std::shared_ptr<const PropertyDeclaration> Schema::find(std::string_view propertyName) {
     const auto it = declarations().find(propertyName);
-    return it == declarations().end() ? nullptr : &it->second;
+    return it == declarations().end() ? nullptr : it->second;
 }
 
+// Declaring a name again changes its declaration in place: accessors already handed out follow.
 void Schema::define(PropertyDeclaration declaration) {
-    std::string name = declaration.name;
-    declarations()[std::move(name)] = std::move(declaration);
+    std::shared_ptr<PropertyDeclaration>& d = declarations()[declaration.name];
+    if (d)
+        *d = std::move(declaration);
+    else
+        d = std::make_shared<PropertyDeclaration>(std::move(declaration));
 }
 
 void Schema::clear() {

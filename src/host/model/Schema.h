@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -10,7 +11,8 @@ namespace tav::hostmodel {
 
 // The property accessors' declarations (Host.Schema): one set per thread, which every
 // DMUtility of the thread hands accessors from, as one host process has one schema. Every
-// Host.Schema object edits that one set. A name not declared has no accessor.
+// Host.Schema object edits that one set, and every accessor follows it, even one handed out
+// before the change. A name not declared has no accessor.
 class Schema : public Dispatchable<Schema> {
   public:
     static ClassDesc describe();
@@ -27,7 +29,8 @@ class Schema : public Dispatchable<Schema> {
     void FailRead(std::string_view PropertyName, int32_t Status);
 
     // --- from C++ ---
-    static const PropertyDeclaration* find(std::string_view propertyName);
+    // The declaration as it is now and will be (shared); nullptr for a name not declared.
+    static std::shared_ptr<const PropertyDeclaration> find(std::string_view propertyName);
     static void define(PropertyDeclaration declaration);
     // Forgets every declaration of the thread.
     static void clear();

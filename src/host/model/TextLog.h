@@ -19,9 +19,10 @@ class TextLog {
     }
     std::string take() {
         std::string out;
-        for (const std::string& e : entries_) {
-            if (!out.empty()) out += Separator;
-            out += e;
+        for (size_t i = 0; i < entries_.size(); ++i) {
+            // Every entry after the first is separated, an empty one too.
+            if (i > 0) out += Separator;
+            out += entries_[i];
         }
         entries_.clear();
         return out;
