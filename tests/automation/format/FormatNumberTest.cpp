@@ -46,12 +46,13 @@ const FormatCase kLayout[] = {
     {Variant::R8(5), "0 units", "5 units"},
     {Variant::R8(1234.5), "#,##0.00 \"EUR\"", "1,234.50 EUR"},
     {Variant::R8(5), "0%%", "500%%"},
-    // Exponents: '#' places, a '+' that is always written, E without digits is text.
+    // Exponents: '#' places, a '+' that is always written; E+ without places shows one digit,
+    // E without a sign is text.
     {Variant::R8(1234), "0.00E+#", "1.23E+3"},
     {Variant::R8(1), "0.00E+#", "1.00E+0"},
     {Variant::R8(0.00012), "0.0e+00", "1.2e-04"},
     {Variant::R8(5), "0E", "5E"},
-    {Variant::R8(5), "0E+", "5E+"},
+    {Variant::R8(5), "0E+", "5E+0"},
     {Variant::R8(5e-324), "0.000E+000", "4.941E-324"},
     {Variant::R8(1.7976931348623157e308), "0.0E+0", "1.8E+308"},
 };

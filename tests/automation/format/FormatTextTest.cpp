@@ -32,7 +32,7 @@ const FormatCase kText[] = {
      "\xD0\x9F\xD0\xA0\xD0\x98 \xCE\xA3\xCE\x91\xCE\xA3 \xC5\xB8\xC5\x92"},
     {Variant("\xD0\x96\xCE\xA3\xC4\x80"), "<", "\xD0\xB6\xCF\x83\xC4\x81"},
     {Variant("stra\xC3\x9F" "e \xFF\xC3"), ">", "STRA\xC3\x9F" "E \xFF\xC3"},
-    {Variant("mixed"), "<>", "MIXED"},
+    {Variant("Mixed"), "<>", "mixed"},  // the first case mark decides
     {Variant("ABC"), "@@@@", " ABC"},  // no case mark: the letters stay as they are
     // A placeholder takes a character, not a byte.
     {Variant("\xC3\xA9"), "@@@", "  \xC3\xA9"},
