@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the benchmarks need (only those missing).
+# With --fuzz, also what the fuzz targets need (clang and its libFuzzer runtime).
 set -euo pipefail
 
 # libmuparser-dev: only the expression benchmark compares with it.
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev)
+if [[ ${1:-} == --fuzz ]]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
