@@ -24,8 +24,8 @@ for target in $targets; do
     work=build/fuzz/corpus/$target
     mkdir -p "$work"
     echo "== $target: ${seconds}s"
-    # One input may take at most 10 s and 2 GB; the log goes to the console only on a finding.
-    if ! "$bin/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+    # One input may take at most 30 s and 2 GB; the log goes to the console only on a finding.
+    if ! "$bin/$target" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 -max_len=65536 \
         -print_final_stats=1 -artifact_prefix="$findings/$target-" "$work" "fuzz/corpus/$target" \
         > "build/fuzz/$target.log" 2>&1; then
         tail -n 60 "build/fuzz/$target.log"
