@@ -5,7 +5,8 @@
 # crash, a sanitizer report, a hang or a broken property is a finding: its input is written to
 # build/fuzz/findings/ and the script fails once every target has run.
 #
-#   scripts/fuzz.sh            # each target 10 s (CI)
+#   scripts/fuzz.sh            # each target 10 s
+#   scripts/fuzz.sh 5          # each target 5 s from its seeds (CI)
 #   scripts/fuzz.sh 1800       # each target half an hour
 #   FUZZ_TARGETS="FormatFuzz DateTextFuzz" scripts/fuzz.sh 600
 set -euo pipefail
