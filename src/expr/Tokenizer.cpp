@@ -19,6 +19,8 @@ public:
         : text_(text) {
         for (unsigned char c : delimiters) delimiter_[c] = true;
         for (unsigned char c : whiteSpace.empty() ? DefaultWhiteSpace : whiteSpace) white_[c] = true;
+        // The end is never white space: a NUL in the caller's set would skip it for ever.
+        white_[static_cast<unsigned char>(EndCode)] = false;
     }
 
     std::string readNextToken() {

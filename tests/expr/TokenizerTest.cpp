@@ -45,6 +45,8 @@ TEST(Tokenizer, NulEndsTheText) {
 
 TEST(Tokenizer, CustomWhiteSpaceReplacesTheDefault) {
     EXPECT_EQ(joined("a b;c", ";"), "a b|c|<end>|");
+    // A NUL in the white space still ends the text (it once made the split run for ever).
+    EXPECT_EQ(joined("a;b", std::string_view(";\0", 2)), "a|b|<end>|");
 }
 
 void expectError(std::string_view text, int number, std::string_view description) {

@@ -34,9 +34,6 @@ constexpr double SingleOverflow = 3.4028235677973366e38;
 // -2^63 and 2^63: the currency range, both exactly representable.
 constexpr double Int64Low = -9223372036854775808.0;
 constexpr double Int64High = 9223372036854775808.0;
-// Serials strictly inside these are dates of 1/1/100 .. 12/31/9999 (times included).
-constexpr double DateLow = date::MinSerial - 1;
-constexpr double DateHigh = date::MaxSerial + 1;
 
 // A text buffer big enough for every scalar's text but a date's.
 using ScalarBuffer = char[numtext::NumberTextCapacity];
@@ -227,7 +224,7 @@ int64_t toCurrency(const Variant& v, const Locale& loc) {
 }
 
 double checkedSerial(double d) {
-    if (!(d > DateLow && d < DateHigh)) throwOverflow();
+    if (!date::inRange(d)) throwOverflow();
     return d;
 }
 
@@ -296,9 +293,10 @@ std::string_view integerText(Int value, char* buf) {
                      std::to_chars(buf, buf + numtext::NumberTextCapacity, value).ptr - buf)};
 }
 
-std::string_view numberText(double d, int digits, const Locale& loc, char* buf) {
-    return {buf,
-            static_cast<size_t>(numtext::writeNumber(buf, d, digits, loc.decimalSeparator) - buf)};
+std::string_view numberText(double d, int digits, const Locale& loc, char* buf,
+                            numtext::Ties ties = numtext::Ties::ToEven) {
+    return {buf, static_cast<size_t>(
+                     numtext::writeNumber(buf, d, digits, loc.decimalSeparator, ties) - buf)};
 }
 
 // The text of a value that is neither a string nor a date, written into `buf`.
@@ -313,7 +311,9 @@ std::string_view scalarText(const Variant& v, bool alphaBool, const Locale& loc,
         case VarType::UI1:
             return integerText(static_cast<unsigned>(v.ui1()), buf);
         case VarType::R4:
-            return numberText(v.r4(), SingleDigits, loc, buf);
+            // A single halfway at its seventh digit rounds away from zero (654322.25 gives
+            // "654322.3").
+            return numberText(v.r4(), SingleDigits, loc, buf, numtext::Ties::AwayFromZero);
         case VarType::R8:
             return numberText(v.r8(), DoubleDigits, loc, buf);
         case VarType::Currency:

@@ -22,6 +22,12 @@ constexpr int MinYear = 100;
 constexpr int MaxYear = 9999;
 constexpr int SecondsPerDay = 86400;
 
+// Whether a value converts to a Date: strictly between the day before 1/1/100 and the day
+// after 12/31/9999 (times of the last day included). NaN does not.
+constexpr bool inRange(double serial) noexcept {
+    return serial > MinSerial - 1 && serial < MaxSerial + 1;
+}
+
 bool isLeapYear(int year);
 // Days in `month` of `year`; 0 for a month outside 1..12.
 int daysInMonth(int year, int month);

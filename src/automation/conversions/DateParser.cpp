@@ -25,9 +25,10 @@ constexpr int HoursPerHalfDay = 12;
 constexpr int HoursPerDay = 24;
 constexpr int MaxTimeParts = 3;       // hours, minutes, seconds
 constexpr size_t MaxDateNumbers = 3;  // month, day, year
+constexpr size_t MaxDateSeparators = MaxDateNumbers - 1;
 constexpr int TmYearBase = 1900;
 
-enum class Kind : unsigned char { Number, Month, DayName, AmPm, DateSep, TimeSep };
+enum class Kind : unsigned char { Number, Month, DayName, AmPm, DateSep, TimeSep, ListSep };
 
 struct Token {
     Kind kind;
@@ -76,17 +77,44 @@ int findName(std::string_view word, const std::array<std::string, N>& full,
 std::optional<Token> classifyWord(std::string_view word, const Locale& loc) {
     if (int m = findName(word, loc.monthNames, loc.monthAbbrevs)) return Token{Kind::Month, m};
     if (findName(word, loc.dayNames, loc.dayAbbrevs)) return Token{Kind::DayName};
-    if (sameWord(word, loc.amDesignator)) return Token{Kind::AmPm, 0};
-    if (sameWord(word, loc.pmDesignator)) return Token{Kind::AmPm, 1};
+    // The designators, and their first letters on their own ("12:59 p").
+    if (sameWord(word, loc.amDesignator) || sameWord(word, loc.amDesignator.substr(0, 1)))
+        return Token{Kind::AmPm, 0};
+    if (sameWord(word, loc.pmDesignator) || sameWord(word, loc.pmDesignator.substr(0, 1)))
+        return Token{Kind::AmPm, 1};
     return std::nullopt;
 }
 
 std::optional<Kind> classifySeparator(char c, const Locale& loc) {
+    if (c == ListSeparator) return Kind::ListSep;
     // The date separator first: where it is '.', "1.2.2000" is a date.
-    if (c == loc.dateSeparator || c == IsoDateSeparator || c == ListSeparator) return Kind::DateSep;
+    if (c == loc.dateSeparator || c == IsoDateSeparator) return Kind::DateSep;
     // "12.30" reads as half past twelve: the decimal separator separates hours and minutes.
     if (c == loc.timeSeparator || c == loc.decimalSeparator) return Kind::TimeSep;
     return std::nullopt;
+}
+
+bool isField(Kind k) {
+    return k == Kind::Number || k == Kind::Month;
+}
+
+bool isSeparator(Kind k) {
+    return k == Kind::DateSep || k == Kind::TimeSep || k == Kind::ListSep;
+}
+
+// A date or time separator joins a field to what follows: one before any number or month name
+// makes a signed number ("-13.5", "-0.00"), one at the end a dangling one ("1.1-", "1/2/"). A
+// date has three parts and so at most two date separators ("1/-2/2000" is none).
+bool separatorsJoinFields(const Tokens& t) {
+    bool field = false;
+    size_t dateSeparators = 0;
+    for (size_t i = 0; i < t.size; ++i) {
+        const Kind k = t.items[i].kind;
+        if (isField(k)) field = true;
+        if ((k == Kind::DateSep || k == Kind::TimeSep) && !field) return false;
+        if (k == Kind::DateSep && ++dateSeparators > MaxDateSeparators) return false;
+    }
+    return t.size == 0 || !isSeparator(t.items[t.size - 1].kind);
 }
 
 std::optional<Tokens> tokenize(std::string_view s, const Locale& loc) {
@@ -115,6 +143,7 @@ std::optional<Tokens> tokenize(std::string_view s, const Locale& loc) {
         }
         s.remove_prefix(n);
     }
+    if (!separatorsJoinFields(t)) return std::nullopt;
     return t;
 }
 
@@ -123,11 +152,12 @@ struct Time {
     int designator = -1;  // -1 none, 0 AM, 1 PM
 };
 
-// The hour on the 24-hour clock; -1 when the hour does not fit the designator.
+// The hour on the 24-hour clock; -1 when there is no such hour. A designator after an hour
+// past 12 changes nothing ("13:00 AM" is 13:00).
 int hourOfDay(const Time& t) {
     const int hour = t.parts[0];
-    if (t.designator < 0) return hour < HoursPerDay ? hour : -1;
-    if (hour > HoursPerHalfDay) return -1;
+    if (hour >= HoursPerDay) return -1;
+    if (t.designator < 0 || hour > HoursPerHalfDay) return hour;
     return hour % HoursPerHalfDay + (t.designator == 1 ? HoursPerHalfDay : 0);
 }
 
@@ -236,6 +266,7 @@ std::optional<double> read(std::string_view text, const Locale& loc, int current
 
     Time time;
     bool hasTime = false;
+    bool fieldsBeforeTime = false;  // the time then ends the text: "1 2.3 4" is no date
     Token nums[MaxDateNumbers];
     size_t numCount = 0;
     int monthName = 0;
@@ -244,10 +275,12 @@ std::optional<double> read(std::string_view text, const Locale& loc, int current
         if (next != i) {
             if (hasTime) return std::nullopt;
             hasTime = true;
+            fieldsBeforeTime = numCount > 0 || monthName;
             i = next;
             continue;
         }
         const Token& tok = t.items[i++];
+        if (isField(tok.kind) && hasTime && fieldsBeforeTime) return std::nullopt;
         switch (tok.kind) {
             case Kind::Number:
                 if (numCount == MaxDateNumbers) return std::nullopt;
@@ -259,6 +292,7 @@ std::optional<double> read(std::string_view text, const Locale& loc, int current
                 break;
             case Kind::DayName:
             case Kind::DateSep:
+            case Kind::ListSep:
                 break;
             case Kind::AmPm:
             case Kind::TimeSep:

@@ -31,6 +31,50 @@ char* putZeros(char* p, int n) {
     return p;
 }
 
+// Significant digits that show a single's value exactly.
+constexpr int ExactSingleDigits = 112;
+constexpr size_t ExactTextCapacity = ExactSingleDigits + 16;
+
+// The significant digits of |d| (no point, trailing zeros kept) and its decimal exponent, as
+// to_chars writes them in scientific form with `precision` digits.
+int scientificDigits(double magnitude, int precision, char* digits, int& exponent) {
+    char sci[ExactTextCapacity];
+    const char* end = std::to_chars(sci, sci + sizeof sci, magnitude, std::chars_format::scientific,
+                                    precision - 1)
+                          .ptr;
+    const std::string_view text(sci, static_cast<size_t>(end - sci));
+    const size_t e = text.find('e');
+    int count = 0;
+    for (char c : text.substr(0, e))
+        if (c != '.') digits[count++] = c;
+    const char* expBegin = sci + e + 1;
+    if (*expBegin == '+') ++expBegin;
+    std::from_chars(expBegin, end, exponent);
+    return count;
+}
+
+// When |d| lies exactly halfway between two values of `precision` digits, rounds it away from
+// zero into `digits`; false when it is no tie (to_chars has rounded it already).
+bool roundTieAway(double magnitude, int precision, char* digits, int& exponent) {
+    char exact[ExactTextCapacity];
+    int exactExponent = 0;
+    const int n = scientificDigits(magnitude, ExactSingleDigits, exact, exactExponent);
+    if (n <= precision || exact[precision] != '5') return false;
+    for (int i = precision + 1; i < n; ++i)
+        if (exact[i] != '0') return false;
+    std::memcpy(digits, exact, static_cast<size_t>(precision));
+    exponent = exactExponent;
+    int i = precision - 1;
+    for (; i >= 0 && digits[i] == '9'; --i) digits[i] = '0';
+    if (i >= 0) {
+        ++digits[i];
+    } else {  // 9.99|5 -> 10.0: one digit more in front
+        digits[0] = '1';
+        ++exponent;
+    }
+    return true;
+}
+
 char* writeExponent(char* p, int exponent) {
     *p++ = ExponentMarker;
     *p++ = exponent < 0 ? '-' : '+';
@@ -43,7 +87,7 @@ char* writeExponent(char* p, int exponent) {
 
 }  // namespace
 
-char* writeNumber(char* buf, double d, int significantDigits, char decimalSeparator) {
+char* writeNumber(char* buf, double d, int significantDigits, char decimalSeparator, Ties ties) {
     if (std::isnan(d)) return put(buf, std::signbit(d) ? IndefiniteText : QuietNaNText);
     if (std::isinf(d)) return put(buf, d < 0 ? NegativeInfinityText : PositiveInfinityText);
     if (d == 0) {
@@ -52,21 +96,12 @@ char* writeNumber(char* buf, double d, int significantDigits, char decimalSepara
     }
     const int precision = std::clamp(significantDigits, 1, MaxSignificantDigits);
     // "d.ddde+XX": the value rounded once, the exponent already carried ("9.99" -> "1.0e+01").
-    char sci[NumberTextCapacity];
-    const char* sciEnd = std::to_chars(sci, sci + sizeof sci, std::fabs(d),
-                                       std::chars_format::scientific, precision - 1)
-                             .ptr;
-    const std::string_view text(sci, static_cast<size_t>(sciEnd - sci));
-    const size_t e = text.find('e');
     char digits[MaxSignificantDigits];
-    int count = 0;
-    for (char c : text.substr(0, e))
-        if (c != '.') digits[count++] = c;
-    while (count > 1 && digits[count - 1] == '0') --count;
     int exponent = 0;
-    const char* expBegin = sci + e + 1;
-    if (*expBegin == '+') ++expBegin;
-    std::from_chars(expBegin, sciEnd, exponent);
+    int count = precision;
+    if (ties != Ties::AwayFromZero || !roundTieAway(std::fabs(d), precision, digits, exponent))
+        count = scientificDigits(std::fabs(d), precision, digits, exponent);
+    while (count > 1 && digits[count - 1] == '0') --count;
 
     char* p = buf;
     if (d < 0) *p++ = '-';

@@ -12,10 +12,16 @@ namespace tav::numtext {
 constexpr size_t NumberTextCapacity = 64;
 constexpr int MaxSignificantDigits = 40;
 
+// How a value exactly halfway between two roundings rounds.
+enum class Ties : unsigned char { ToEven, AwayFromZero };
+
 // Writes `d` rounded to `significantDigits` (clamped to 1..MaxSignificantDigits) into `buf`
 // (NumberTextCapacity bytes); returns the end. Infinities and NaN take the spellings of the
-// classic C runtime ("1.#INF", "-1.#INF", "1.#QNAN", "-1.#IND").
-char* writeNumber(char* buf, double d, int significantDigits, char decimalSeparator);
+// classic C runtime ("1.#INF", "-1.#INF", "1.#QNAN", "-1.#IND"). Ties round as `ties` says;
+// AwayFromZero looks at the exact value, which it sees in full for every single (a single's
+// decimal expansion has at most 112 significant digits).
+char* writeNumber(char* buf, double d, int significantDigits, char decimalSeparator,
+                  Ties ties = Ties::ToEven);
 
 // Currency (a count of 1/10000 units) as "-123.45"; returns the end. Needs 24 bytes.
 char* writeCurrency(char* buf, int64_t scaled, char decimalSeparator);

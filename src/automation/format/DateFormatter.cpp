@@ -158,25 +158,25 @@ class TokenReader {
         return i + n;
     }
 
-    // m and mm are minutes when the nearest token before them is an hour or the nearest token
-    // after them is a second ("h:mm", "mm:ss"); otherwise months ("m/d/yyyy h:nn").
+    // m and mm are minutes right after an hour (only literal text between, and only the first
+    // m after it: "h:mm", "hh\hmm"); anywhere else they are months, also before seconds
+    // ("mm:ss" shows the month: the language has n and nn for minutes).
     void resolveMinutes() {
-        const auto isToken = [](const Item& it) {
-            return it.field != Field::Literal && it.field != Field::DateSeparator &&
-                   it.field != Field::TimeSeparator;
-        };
-        Field previous = Field::Literal;
-        for (size_t i = 0; i < s_.items.size(); ++i) {
-            Item& it = s_.items[i];
-            if (!isToken(it)) continue;
-            if (it.field == Field::Month) {
-                const auto next =
-                    std::find_if(s_.items.begin() + std::ptrdiff_t(i) + 1, s_.items.end(), isToken);
-                if (previous == Field::Hour ||
-                    (next != s_.items.end() && next->field == Field::Second))
-                    it.field = Field::Minute;
+        bool afterHour = false;
+        for (Item& it : s_.items) {
+            switch (it.field) {
+                case Field::Literal:
+                case Field::DateSeparator:
+                case Field::TimeSeparator:
+                    break;
+                case Field::Month:
+                    if (afterHour) it.field = Field::Minute;
+                    afterHour = false;
+                    break;
+                default:
+                    afterHour = it.field == Field::Hour;
+                    break;
             }
-            previous = it.field;
         }
     }
 

@@ -25,7 +25,7 @@ struct DateSection {
         Month, MonthAbbrev, MonthName,         // m mm, mmm, mmmm
         Quarter, DayOfYear,                    // q, y
         YearInCentury, Year,                   // yy, yyyy
-        Hour, Minute, Second,                  // h hh, n nn (or m mm next to hours/seconds), s ss
+        Hour, Minute, Second,                  // h hh, n nn (or m mm right after an hour), s ss
         Time,                                  // ttttt / Long Time: the locale's time picture
         GeneralDate,                           // c / General Date
         AmPmWritten,                           // AM/PM am/pm A/P a/p: the text as written
@@ -52,7 +52,7 @@ struct DateSection {
 
 // Whether a date token starts at chars[i] (a token letter, ttttt, or an AM/PM spelling).
 bool startsDateToken(std::span<const FormatChar> chars, size_t i);
-// The format language's date tokens; m/mm mean minutes right after an hour or before seconds.
+// The format language's date tokens; m/mm mean minutes right after an hour.
 DateSection compileDateSection(std::span<const FormatChar> chars);
 // The locale's own pictures ("M/d/yyyy", "dddd, MMMM d, yyyy", "h:mm:ss tt").
 DateSection compileDatePicture(std::string_view picture);

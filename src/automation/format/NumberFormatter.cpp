@@ -88,11 +88,12 @@ class SectionBuilder {
         return i;
     }
 
-    // E+/E-/e+/e- is an exponent only after a digit placeholder and before one of its own.
+    // E+/E-/e+/e- after a digit placeholder starts the exponent, with or without placeholders
+    // of its own; what follows them is text after the exponent's digits ("0.0e-1" writes
+    // "1.7e01" for 1.7).
     bool startsExponent(size_t i) const {
-        return placeholders_ > 0 && i + 2 < chars_.size() &&
-               (chars_[i + 1].isRaw(kPlus) || chars_[i + 1].isRaw(kMinus)) &&
-               isPlaceholder(chars_[i + 2]);
+        return placeholders_ > 0 && i + 1 < chars_.size() &&
+               (chars_[i + 1].isRaw(kPlus) || chars_[i + 1].isRaw(kMinus));
     }
 
     Item& push(Op op) {

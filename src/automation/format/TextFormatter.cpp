@@ -52,10 +52,10 @@ TextSection compileTextSection(std::span<const FormatChar> chars) {
         if (fc.isRaw(kBlankPlaceholder) || fc.isRaw(kOptionalPlaceholder)) {
             s.items.push_back({true, fc.c == kBlankPlaceholder ? ' ' : kNoBlank});
             ++s.placeholders;
-        } else if (fc.isRaw(kLowerCase)) {
-            s.letterCase = TextSection::Case::Lower;
-        } else if (fc.isRaw(kUpperCase)) {
-            s.letterCase = TextSection::Case::Upper;
+        } else if (fc.isRaw(kLowerCase) || fc.isRaw(kUpperCase)) {
+            // The first case mark decides; a later opposite one does not override it.
+            if (s.letterCase == TextSection::Case::AsIs)
+                s.letterCase = fc.c == kLowerCase ? TextSection::Case::Lower : TextSection::Case::Upper;
         } else if (fc.isRaw(kFromLeft)) {
             s.fromLeft = true;
         } else {
@@ -88,16 +88,15 @@ void appendText(const TextSection& s, std::string_view value, std::string& out) 
         const int64_t k = index++;
         if (k < firstFilled || at >= value.size()) {
             if (it.blank != kNoBlank) out += it.blank;
-        } else if (k == s.placeholders - 1) {
-            out.append(value.substr(at));
-            at = value.size();
         } else {
             const size_t n = charLength(value, at);
             out.append(value.substr(at, n));
             at += n;
         }
     }
-    if (s.placeholders == 0) out.append(value);
+    // What the placeholders had no room for follows everything, trailing literals included;
+    // without placeholders that is the whole value.
+    out.append(value.substr(at));
 }
 
 }  // namespace tav

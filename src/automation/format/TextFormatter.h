@@ -33,9 +33,10 @@ TextSection compileTextSection(std::span<const FormatChar> chars);
 
 // Lays the characters of `value` (UTF-8; a character is a code point) into the placeholders.
 // Filling runs from the right: a short value leaves the first placeholders blank; a long value
-// gives one character to each placeholder and all the rest to the last one. With '!' the value
+// gives one character to each placeholder, from the left, and the rest follows at the very end,
+// after any trailing literal text ("testing" with "@\x" is "txesting"). With '!' the value
 // starts at the first placeholder and the blanks come last. Without placeholders the value
-// follows the literal text.
+// follows the literal text. The first of '<' and '>' decides the case.
 void appendText(const TextSection& section, std::string_view value, std::string& out);
 
 }  // namespace tav

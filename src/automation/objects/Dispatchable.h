@@ -53,6 +53,17 @@ struct ParamSpec {
     ParamSpec(const char* n) : name(n) {}
     ParamSpec(std::string_view n) : name(n) {}
 };
+// The help string of a member: a type of its own, so that a braced list of one parameter name
+// ({Text::Key}) is always the parameter list and never reads as help text (clang would take a
+// one-element list of a string_view for a string_view).
+struct HelpText {
+    std::string_view text;
+    HelpText() = default;
+    HelpText(const char* t) : text(t) {}
+    HelpText(std::string_view t) : text(t) {}
+    HelpText(const std::string& t) : text(t) {}
+};
+
 inline ParamSpec opt(std::string_view name) {
     ParamSpec p(name);
     p.optional = true;
@@ -350,8 +361,8 @@ MemberDesc property(std::string_view name, std::initializer_list<ParamSpec> inde
     return m;
 }
 template <auto Get, auto Let = nullptr, auto Set = nullptr>
-MemberDesc property(std::string_view name, std::string_view help = {}) {
-    return property<Get, Let, Set>(name, std::initializer_list<ParamSpec>{}, help);
+MemberDesc property(std::string_view name, HelpText help = {}) {
+    return property<Get, Let, Set>(name, std::initializer_list<ParamSpec>{}, help.text);
 }
 
 // Base of a class with a static member table: `static ClassDesc describe()` in the class.

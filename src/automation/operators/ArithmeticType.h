@@ -14,11 +14,14 @@ namespace tav::arith {
 enum class TypeRule : uint8_t {
     Add,     // +: the wider operand type
     Sub,     // -: as +, but Date - Date is a plain number of days (R8)
-    Mul,     // *: as +, but a Date scaled is no longer a date (R8)
+    Mul,     // *: as +, but a Date scaled is no longer a date, and Currency ranks below the
+             //    floating types: Currency times R4 or R8 is R8
     Div,     // /: R4 when + would give R4, otherwise R8
-    IntDiv,  // \: integers only; floats, Currency and Date are rounded to I4
+    IntDiv,  // \: integers only; floats, Currency and Date are rounded to I4; an Empty
+             //    dividend counts as I2
     Mod,     // Mod: as \, with Empty counting as I4
-    Logic,   // And, Or, Not: as \, but Bool with Bool stays Bool
+    Logic,   // And, Or, Not: as \, but Bool with Bool stays Bool and a Byte result needs two
+             //    Bytes (a Byte with Empty or Bool is I2)
 };
 
 // The numeric order in which the wider type wins. Bool counts as I2.
@@ -67,6 +70,10 @@ constexpr VarType integerType(VarType a, VarType b) noexcept {
     return r >= Rank::R4 ? VarType::I4 : typeOf(r);
 }
 
+constexpr bool isFloating(VarType t) noexcept {
+    return t == VarType::R4 || t == VarType::R8;
+}
+
 }  // namespace detail
 
 constexpr VarType resultType(TypeRule rule, VarType a, VarType b) noexcept {
@@ -77,20 +84,25 @@ constexpr VarType resultType(TypeRule rule, VarType a, VarType b) noexcept {
             if (a == VarType::Date && b == VarType::Date) return VarType::R8;
             return detail::sumType(a, b);
         case TypeRule::Mul: {
+            if ((a == VarType::Currency && detail::isFloating(b)) ||
+                (b == VarType::Currency && detail::isFloating(a)))
+                return VarType::R8;
             const VarType t = detail::sumType(a, b);
             return t == VarType::Date ? VarType::R8 : t;
         }
         case TypeRule::Div:
             return detail::sumType(a, b) == VarType::R4 ? VarType::R4 : VarType::R8;
         case TypeRule::IntDiv:
-            return detail::integerType(a, b);
+            return detail::integerType(a == VarType::Empty ? VarType::I2 : a, b);
         case TypeRule::Mod: {
             const auto widenEmpty = [](VarType t) { return t == VarType::Empty ? VarType::I4 : t; };
             return detail::integerType(widenEmpty(a), widenEmpty(b));
         }
-        case TypeRule::Logic:
+        case TypeRule::Logic: {
             if (a == VarType::Bool && b == VarType::Bool) return VarType::Bool;
-            return detail::integerType(a, b);
+            const VarType t = detail::integerType(a, b);
+            return t == VarType::UI1 && a != b ? VarType::I2 : t;
+        }
     }
     return VarType::R8;
 }

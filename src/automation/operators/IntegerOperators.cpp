@@ -3,7 +3,7 @@
 // Their operands are rounded half to even first (R4, R8, Currency and Date to I4), the result
 // keeps the integer type of the operands (see ArithmeticType.h), and the logical operators
 // follow three-valued logic with Null. Strings are numbers here, or Booleans in the cases
-// listed at stringOperand().
+// listed at logicValue().
 #include <cstdint>
 #include <optional>
 
@@ -45,27 +45,39 @@ Variant integerDivision(TypeRule rule, const Variant& a, const Variant& b) {
     return result::integer(rule == TypeRule::Mod ? x.value % y.value : x.value / y.value, type);
 }
 
-// A string taking part in And or Or. Next to Empty, Null, a Boolean or another string it is a
-// Boolean (CBool); so is it on the left of Or. Otherwise it is a number in the integer type of
-// the other operand (I4 when it does not fit there), or a Boolean when it is not a number but
-// reads as one ("True").
-Whole stringOperand(Logic op, Side side, const Variant& s, const Variant& other) {
-    const VarType otherType = other.type();
-    const bool asBoolean = otherType == VarType::Empty || otherType == VarType::Null ||
-                           otherType == VarType::Bool || otherType == VarType::String ||
-                           (op == Logic::Or && side == Side::Left);
-    const auto number = asBoolean ? std::nullopt : parseNumber(s.str());
-    if (!number) return {VarType::Bool, CBool(s) ? -1 : 0};
-    const int64_t value = roundToI4(*number);
-    const VarType type = arith::notType(otherType);
-    const bool fits = type == VarType::I4 ||
-                      (type == VarType::I2 && value == static_cast<int16_t>(value)) ||
-                      (type == VarType::UI1 && value == static_cast<uint8_t>(value));
-    return {fits ? type : VarType::I4, value};
+// A string next to Null, and a string that reads as no number: a Boolean ("True", "0").
+Whole booleanOperand(const Variant& s) {
+    return {VarType::Bool, CBool(s) ? -1 : 0};
 }
 
-Whole logicOperand(Logic op, Side side, const Variant& v, const Variant& other) {
-    return v.isString() ? stringOperand(op, side, v, other) : toWhole(v);
+// The type a string takes part in And and Or with: it ranks as a Boolean, so that a string
+// with a Byte, an Integer or Empty gives an Integer, with a Long or a floating value a Long,
+// and with a Boolean or another string a Boolean.
+VarType logicTypeOf(const Variant& v) {
+    return v.isString() ? VarType::Bool : v.type();
+}
+
+// The value of an operand in the result type. A string is read as a Boolean on the left of Or
+// and next to Empty in Or; elsewhere a number converts to the result type as CInt, CLng or
+// CBool would convert it (error 6 when it does not fit), and text that is no number is read as
+// a Boolean ("True").
+int64_t logicValue(Logic op, Side side, const Variant& v, const Variant& other, VarType type) {
+    if (!v.isString()) return toWhole(v).value;
+    const bool asBoolean = op == Logic::Or && (side == Side::Left || other.isEmpty());
+    if (asBoolean || !parseNumber(v.str())) return booleanOperand(v).value;
+    switch (type) {
+        case VarType::I2:
+            return CInt(v);
+        case VarType::I4:
+            return CLng(v);
+        default:
+            return CBool(v) ? -1 : 0;
+    }
+}
+
+// The operand that meets Null: strings as Booleans.
+Whole nullPartner(const Variant& v) {
+    return v.isString() ? booleanOperand(v) : toWhole(v);
 }
 
 // Null And x is x when x is 0 (False), otherwise Null; Null Or x is x when x is not 0.
@@ -79,12 +91,13 @@ Variant withNull(Logic op, const Whole& x) {
 Variant logical(Logic op, const Variant& a, const Variant& b) {
     operand::rejectInvalid(a, b);
     if (a.isNull() && b.isNull()) return Variant::Null();
-    if (a.isNull()) return withNull(op, logicOperand(op, Side::Right, b, a));
-    if (b.isNull()) return withNull(op, logicOperand(op, Side::Left, a, b));
-    const Whole x = logicOperand(op, Side::Left, a, b);
-    const Whole y = logicOperand(op, Side::Right, b, a);
-    const int64_t bits = op == Logic::And ? (x.value & y.value) : (x.value | y.value);
-    return wholeVariant({arith::resultType(TypeRule::Logic, x.type, y.type), bits});
+    if (a.isNull()) return withNull(op, nullPartner(b));
+    if (b.isNull()) return withNull(op, nullPartner(a));
+    const VarType type = arith::resultType(TypeRule::Logic, logicTypeOf(a), logicTypeOf(b));
+    const int64_t x = logicValue(op, Side::Left, a, b, type);
+    const int64_t y = logicValue(op, Side::Right, b, a, type);
+    const int64_t bits = op == Logic::And ? (x & y) : (x | y);
+    return wholeVariant({type, bits});
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "automation/conversions/DateMath.h"
 #include "automation/values/AutomationError.h"
 #include "automation/values/ErrorNumbers.h"
 
@@ -65,6 +66,11 @@ Variant real(double value, VarType type) {
         default:
             return Variant::R8(value);
     }
+}
+
+Variant date(double serial) {
+    if (!date::inRange(serial)) throwOverflow();
+    return Variant::Date(serial);
 }
 
 Variant joined(std::string_view a, std::string_view b) {

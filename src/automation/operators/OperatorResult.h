@@ -18,6 +18,10 @@ Variant integer(int64_t value, VarType type);
 // that is not finite is error 6.
 Variant real(double value, VarType type);
 
+// A date result of + or -: error 6 outside 1/1/100 .. 12/31/9999, as a conversion to Date
+// would raise, rather than a date no calendar can show.
+Variant date(double serial);
+
 // Two texts joined into a string Variant.
 Variant joined(std::string_view a, std::string_view b);
 

@@ -5,7 +5,8 @@
 // path: reject invalid operands, propagate Null, read strings as numbers, pick the result type
 // from the lattice in ArithmeticType.h and compute in that type. Integer results widen when
 // they overflow (UI1 -> I2 -> I4 -> R8), R4 widens to R8, Currency overflows with error 6, and
-// a floating result that is not finite is an overflow as well: no operator yields Inf or NaN.
+// a floating result that is not finite is an overflow as well: no operator yields Inf or NaN,
+// nor a date outside the calendar.
 #include "automation/operators/Operators.h"
 
 #include <cmath>
@@ -105,6 +106,8 @@ Variant arithmetic(Arith op, const Variant& a, const Variant& b) {
             return result::whole(combineWhole(op, x.whole, y.whole), type);
         case VarType::Currency:
             return currencyResult(op, x, y);
+        case VarType::Date:
+            return result::date(combineReal(op, x.real, y.real));
         default:
             return result::real(combineReal(op, x.real, y.real), type);
     }

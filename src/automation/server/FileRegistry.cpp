@@ -86,6 +86,12 @@ FileRegistry::FileRegistry(std::string path) : path_(path.empty() ? defaultPath(
     parse(text.str());
 }
 
+FileRegistry FileRegistry::fromText(std::string_view text, std::string path) {
+    FileRegistry r(std::move(path), Unread{});
+    r.parse(text);
+    return r;
+}
+
 void FileRegistry::parse(std::string_view text) {
     size_t lineNo = 0;
     Key* current = nullptr;
@@ -168,7 +174,7 @@ bool FileRegistry::deleteTree(std::string_view key) {
     return keys_.size() != before;
 }
 
-void FileRegistry::save() const {
+std::string FileRegistry::text() const {
     std::ostringstream out;
     out << kHeader << '\n';
     for (const Key& k : keys_) {
@@ -177,13 +183,17 @@ void FileRegistry::save() const {
             out << writtenName(v.name) << " = " << literal::quote(v.data) << '\n';
         }
     }
+    return out.str();
+}
+
+void FileRegistry::save() const {
     const std::filesystem::path target(path_);
     std::error_code ec;
     if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ec);
     const std::string temp = path_ + std::string(kTempSuffix);
     {
         std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-        file << out.str();
+        file << text();
         file.close();
         if (!file)
             throw AutomationError(err::PathFileAccess, std::string(kSource),

@@ -26,6 +26,8 @@ public:
 
     // Loads the registry at `path` (the default path when empty).
     explicit FileRegistry(std::string path = {});
+    // A registry read from `text`, as if it were the file at `path` (which it names in errors).
+    static FileRegistry fromText(std::string_view text, std::string path);
 
     const std::string& path() const { return path_; }
     std::optional<std::string> value(std::string_view key, std::string_view name = {}) const;
@@ -35,6 +37,8 @@ public:
     void setValue(std::string_view key, std::string_view name, std::string_view data);
     // Removes a key with its values and every key below it; false when there was none.
     bool deleteTree(std::string_view key);
+    // The file's text, as save() writes it.
+    std::string text() const;
     // Writes the file (through a temporary file, so a reader never sees half of it); creates
     // the folder when needed. Error 75 when it cannot be written.
     void save() const;
@@ -48,6 +52,8 @@ private:
         std::string path;
         std::vector<Value> values;
     };
+    struct Unread {};
+    FileRegistry(std::string path, Unread) : path_(std::move(path)) {}
     const Key* findKey(std::string_view key) const;
     void parse(std::string_view text);
 

