@@ -17,6 +17,8 @@ namespace real_power_detail {
 
 inline constexpr uint64_t kExponentMask = 0x7FF0000000000000ULL;
 inline constexpr uint64_t kMantissaMask = 0x000FFFFFFFFFFFFFULL;
+// A double whose low 27 mantissa bits are clear has at most 26 significant bits: its square is exact.
+inline constexpr uint64_t kShortMantissaMask = 0x0000000007FFFFFFULL;
 inline constexpr int kMantissaBits = 52;
 inline constexpr uint64_t kInfinityExponent = 0x7FF;
 // Below this biased exponent the rounding error of a square may itself be subnormal.
@@ -50,6 +52,7 @@ inline double realPower(double x, double y) {
         const uint64_t bits = std::bit_cast<uint64_t>(hi);
         const uint64_t exponent = (bits & d::kExponentMask) >> d::kMantissaBits;
         if (exponent > d::kLowestExactErrorExponent && exponent < d::kInfinityExponent) {
+            if ((std::bit_cast<uint64_t>(x) & d::kShortMantissaMask) == 0) return hi;  // lo is 0
             const double lo = d::squareError(x, hi);
             if (lo == 0.0) return hi;
             const double ulp = std::bit_cast<double>((exponent - d::kMantissaBits) << d::kMantissaBits);
