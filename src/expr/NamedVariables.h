@@ -1,11 +1,11 @@
 #pragma once
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "automation/values/ShortText.h"
 #include "automation/values/Variant.h"
 
 namespace tav {
@@ -26,7 +26,7 @@ public:
         // The glues set the same variable before every evaluation: try the last one found first.
         if (lastFound_ != NotFound) {
             Entry& last = entries_[static_cast<size_t>(lastFound_)];
-            if (sameName(last.name, name)) {
+            if (shorttext::same(last.name, name)) {
                 last.value = value;
                 return lastFound_;
             }
@@ -39,32 +39,6 @@ public:
 
 private:
     int32_t letOther(std::string_view name, const Variant& value);
-
-    // Names are short: compared a word at a time, without a library call.
-    static bool sameName(std::string_view a, std::string_view b) noexcept {
-        if (a.size() != b.size()) return false;
-        const char* p = a.data();
-        const char* q = b.data();
-        size_t n = a.size();
-        if (n < sizeof(uint32_t)) {
-            for (size_t i = 0; i < n; ++i)
-                if (p[i] != q[i]) return false;
-            return true;
-        }
-        if (n <= sizeof(uint64_t)) {  // the first and the last four bytes, overlapping
-            return word<uint32_t>(p) == word<uint32_t>(q) &&
-                   word<uint32_t>(p + n - sizeof(uint32_t)) == word<uint32_t>(q + n - sizeof(uint32_t));
-        }
-        for (; n > sizeof(uint64_t); p += sizeof(uint64_t), q += sizeof(uint64_t), n -= sizeof(uint64_t))
-            if (word<uint64_t>(p) != word<uint64_t>(q)) return false;
-        return word<uint64_t>(p + n - sizeof(uint64_t)) == word<uint64_t>(q + n - sizeof(uint64_t));
-    }
-    template <class Word>
-    static Word word(const char* p) noexcept {
-        Word w;
-        std::memcpy(&w, p, sizeof w);
-        return w;
-    }
 
     struct Entry {
         std::string name;

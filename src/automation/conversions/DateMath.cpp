@@ -29,6 +29,7 @@ void civilFromDays(int64_t z, int& y, int& m, int& d) {
 }
 
 const int64_t kEpoch = daysFromCivil(1899, 12, 30);
+constexpr double HalfSecond = 0.5;
 }  // namespace
 
 bool isLeapYear(int y) {
@@ -78,7 +79,10 @@ std::optional<CivilDateTime> toCivil(double serial) {
         return std::nullopt;
     double dayPart = std::trunc(serial);
     int64_t day = static_cast<int64_t>(dayPart);
-    int64_t secs = std::llround(std::fabs(serial - dayPart) * SecondsPerDay);
+    // The time to the nearest second, halves up (what llround does for these positive values).
+    const double time = std::fabs(serial - dayPart) * SecondsPerDay;
+    int64_t secs = static_cast<int64_t>(time);
+    if (time - static_cast<double>(secs) >= HalfSecond) ++secs;
     if (secs >= SecondsPerDay) {
         secs -= SecondsPerDay;
         ++day;  // the time rolls into the next calendar day whatever the sign
@@ -86,12 +90,15 @@ std::optional<CivilDateTime> toCivil(double serial) {
     CivilDateTime c;
     civilFromDays(day + kEpoch, c.year, c.month, c.day);
     if (c.year < MinYear || c.year > MaxYear) return std::nullopt;
-    c.hour = static_cast<int>(secs / 3600);
-    c.minute = static_cast<int>(secs / 60 % 60);
-    c.second = static_cast<int>(secs % 60);
+    const auto seconds = static_cast<int>(secs);  // below a day's: 32-bit arithmetic
+    const int minutes = seconds / 60;
+    c.hour = minutes / 60;
+    c.minute = minutes - c.hour * 60;
+    c.second = seconds - minutes * 60;
     // 1970-01-01 was a Thursday (5 with Sunday = 1).
     const int64_t unixDays = day + kEpoch;
-    c.dayOfWeek = static_cast<int>(((unixDays + 4) % 7 + 7) % 7) + 1;
+    const int64_t weekday = (unixDays + 4) % 7;
+    c.dayOfWeek = static_cast<int>(weekday < 0 ? weekday + 7 : weekday) + 1;
     c.dayOfYear = static_cast<int>(unixDays - daysFromCivil(c.year, 1, 1)) + 1;
     return c;
 }
