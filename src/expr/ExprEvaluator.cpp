@@ -75,7 +75,6 @@ Variant ExprEvaluator::NamedVariable(std::string_view VarName) const {
     return variables_.valueAt(position);
 }
 
-void ExprEvaluator::SetNamedVariable(std::string_view VarName, const Variant& value) { variables_.let(VarName, value); }
 
 Ref<Object> ExprEvaluator::GetFunctionLib() {
     if (!functionLib_) functionLib_ = makeRef<FunctionLib>();

@@ -46,7 +46,8 @@ public:
     int32_t NamedVariablesCount() const;
     std::string VariableName(int32_t Index1Based) const;
     Variant NamedVariable(std::string_view VarName) const;
-    void SetNamedVariable(std::string_view VarName, const Variant& value);
+    // In line: the glues set a variable before every evaluation.
+    void SetNamedVariable(std::string_view VarName, const Variant& value) { variables_.let(VarName, value); }
     Ref<Object> GetFunctionLib();
 
 private:

@@ -1,25 +1,13 @@
 #include "expr/ExprRealProgram.h"
 
-#include <cmath>
-
-#include "automation/operators/RealPower.h"
-#include "automation/values/AutomationError.h"
 #include "expr/ExprProgram.h"
-#include "expr/FunctionLib.h"
-#include "expr/NamedVariables.h"
-#include "util/Utils.h"
 
 namespace tav {
 
 namespace {
 
-constexpr double kTrue = -1.0;
-constexpr double kFalse = 0.0;
-constexpr double kTwo = 2.0;
 constexpr size_t kDoubleArity = 1;  // a Double-to-Double function
 constexpr size_t kPickArity = 3;    // IIf: the condition and both values
-
-double truth(bool b) { return b ? kTrue : kFalse; }
 
 }  // namespace
 
@@ -140,7 +128,7 @@ private:
             case '*': op = Op::Mul; break;
             case '/': op = Op::Div; break;
             case '^':
-                if (b.written && out_.registers_[b.at] == kTwo) {
+                if (b.written && out_.registers_[b.at] == kSquare) {
                     push(Op::Square, type, a.at);
                     return true;
                 }
@@ -189,86 +177,8 @@ ExprRealProgram ExprRealProgram::compile(const ExprProgram& program) {
     return out;
 }
 
-// Out of line, like everything that calls out of run(): the loop keeps its values in registers.
-[[gnu::noinline]] bool ExprRealProgram::call(const Instruction& i, Ref<FunctionLib>& functionLib) {
-    if (!functionLib) functionLib = makeRef<FunctionLib>();
-    const double a = registers_[i.a];
-    try {
-        registers_[i.to] = functions_[i.c](*functionLib, a == 0.0 ? 0.0 : a);
-    } catch (const AutomationError&) {
-        return false;
-    }
-    return true;
-}
-
 [[gnu::noinline]] void ExprRealProgram::makeLibrary(Ref<FunctionLib>& functionLib) {
     functionLib = makeRef<FunctionLib>();
-}
-
-bool ExprRealProgram::run(const NamedVariables& variables, Ref<FunctionLib>& functionLib, Variant& result) {
-    if (!built_) return false;
-    double* const r = registers_.data();
-    for (const Load& load : loads_) {
-        const Variant& v = variables.valueAt(load.variable);
-        if (v.type() != VarType::R8) return false;
-        r[load.to] = v.r8();
-    }
-    for (const Instruction& i : code_) {
-        double x;
-        switch (i.op) {
-            case Op::Add: x = r[i.a] + r[i.b]; break;
-            case Op::Sub: x = r[i.a] - r[i.b]; break;
-            case Op::Mul: x = r[i.a] * r[i.b]; break;
-            case Op::Div:
-                if (r[i.b] == 0.0) return false;
-                x = r[i.a] / r[i.b];
-                break;
-            case Op::Pow: x = realPower(r[i.a], r[i.b]); break;
-            case Op::Square: x = realPower(r[i.a], kTwo); break;
-            // A NaN compared is left to the Variant comparison.
-            case Op::Less:
-                if (std::isunordered(r[i.a], r[i.b])) return false;
-                r[i.to] = truth(r[i.a] < r[i.b]);
-                continue;
-            case Op::Equal:
-                if (std::isunordered(r[i.a], r[i.b])) return false;
-                r[i.to] = truth(r[i.a] == r[i.b]);
-                continue;
-            case Op::Greater:
-                if (std::isunordered(r[i.a], r[i.b])) return false;
-                r[i.to] = truth(r[i.a] > r[i.b]);
-                continue;
-            case Op::Negate: r[i.to] = -r[i.a]; continue;
-            case Op::Call:
-                if (!call(i, functionLib)) return false;
-                continue;
-            case Op::Pick:
-                // IIf is still a call of the library: it exists from the first one on.
-                if (!functionLib) makeLibrary(functionLib);
-                r[i.to] = r[i.a] != 0.0 ? r[i.b] : r[i.c];
-                continue;
-            default: return false;
-        }
-        // The operators give no infinity or NaN: they raise an error instead.
-        if (!std::isfinite(x)) return false;
-        r[i.to] = x;
-    }
-    const double value = r[result_];
-    switch (resultType_) {
-        case Type::Real:
-            result = Variant::R8(value);
-            break;
-        case Type::Bool:
-            result = Variant::Bool(value != 0.0);
-            break;
-        case Type::Whole:
-            if (int32_t whole; Utils::DoubleAsLong(value, whole))
-                result = Variant::I4(whole);
-            else
-                result = Variant::R8(value);
-            break;
-    }
-    return true;
 }
 
 }  // namespace tav

@@ -1,16 +1,20 @@
 #pragma once
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
 #include "automation/objects/ClassDesc.h"
+#include "automation/operators/RealPower.h"
+#include "automation/values/AutomationError.h"
 #include "automation/values/Object.h"
 #include "automation/values/Variant.h"
+#include "expr/FunctionLib.h"
+#include "expr/NamedVariables.h"
+#include "util/Utils.h"
 
 namespace tav {
 
 class ExprProgram;
-class FunctionLib;
-class NamedVariables;
 
 // An expression's steps (ExprProgram) done on plain doubles, for the common case that every
 // variable the expression reads holds a Double.
@@ -46,6 +50,10 @@ public:
 private:
     class Builder;
 
+    static constexpr double kSquare = 2.0;
+    static constexpr double kTrue = -1.0;  // a Boolean as a number
+    static double truthOf(bool b) { return b ? kTrue : 0.0; }
+
     enum class Type : uint8_t { Real, Bool, Whole };
     enum class Op : uint8_t {
         Add, Sub, Mul, Div, Pow,  // a op b
@@ -64,8 +72,6 @@ private:
         uint32_t to;
     };
 
-    // Calls a library function; false when it fails.
-    bool call(const Instruction& i, Ref<FunctionLib>& functionLib);
     static void makeLibrary(Ref<FunctionLib>& functionLib);
 
     std::vector<Instruction> code_;
@@ -76,5 +82,80 @@ private:
     Type resultType_ = Type::Real;
     bool built_ = false;
 };
+
+// In line with the evaluation that runs it: the call alone would be a good part of the time.
+[[gnu::always_inline]] inline bool ExprRealProgram::run(const NamedVariables& variables,
+                                                        Ref<FunctionLib>& functionLib, Variant& result) {
+    if (!built_) return false;
+    double* const r = registers_.data();
+    for (const Load& load : loads_) {
+        const Variant& v = variables.valueAt(load.variable);
+        if (v.type() != VarType::R8) return false;
+        r[load.to] = v.r8();
+    }
+    for (const Instruction& i : code_) {
+        double x = 0;
+        switch (i.op) {
+            case Op::Add: x = r[i.a] + r[i.b]; break;
+            case Op::Sub: x = r[i.a] - r[i.b]; break;
+            case Op::Mul: x = r[i.a] * r[i.b]; break;
+            case Op::Div:
+                if (r[i.b] == 0.0) return false;
+                x = r[i.a] / r[i.b];
+                break;
+            case Op::Pow: x = realPower(r[i.a], r[i.b]); break;
+            case Op::Square: x = realPower(r[i.a], kSquare); break;
+            // A NaN compared is left to the Variant comparison.
+            case Op::Less:
+                if (std::isunordered(r[i.a], r[i.b])) return false;
+                r[i.to] = truthOf(r[i.a] < r[i.b]);
+                continue;
+            case Op::Equal:
+                if (std::isunordered(r[i.a], r[i.b])) return false;
+                r[i.to] = truthOf(r[i.a] == r[i.b]);
+                continue;
+            case Op::Greater:
+                if (std::isunordered(r[i.a], r[i.b])) return false;
+                r[i.to] = truthOf(r[i.a] > r[i.b]);
+                continue;
+            case Op::Negate: r[i.to] = -r[i.a]; continue;
+            case Op::Call: {
+                if (!functionLib) makeLibrary(functionLib);
+                const double a = r[i.a];
+                try {
+                    r[i.to] = functions_[i.c](*functionLib, a == 0.0 ? 0.0 : a);
+                } catch (const AutomationError&) {
+                    return false;
+                }
+                continue;
+            }
+            case Op::Pick:
+                // IIf is still a call of the library: it exists from the first one on.
+                if (!functionLib) makeLibrary(functionLib);
+                r[i.to] = r[i.a] != 0.0 ? r[i.b] : r[i.c];
+                continue;
+            default: __builtin_unreachable();  // every Op is a case above
+        }
+        // The operators give no infinity or NaN: they raise an error instead.
+        if (!std::isfinite(x)) return false;
+        r[i.to] = x;
+    }
+    const double value = r[result_];
+    switch (resultType_) {
+        case Type::Real:
+            result.assignR8(value);
+            break;
+        case Type::Bool:
+            result.assignBool(value != 0.0);
+            break;
+        case Type::Whole:
+            if (int32_t whole; Utils::DoubleAsLong(value, whole))
+                result.assignI4(whole);
+            else
+                result.assignR8(value);
+            break;
+    }
+    return true;
+}
 
 }  // namespace tav
