@@ -145,7 +145,7 @@ unsigned digitOf(char c) {
 // counts those); so does a digit dropped beyond MaxDigits, the other way.
 [[gnu::always_inline]] inline void addDigit(DigitRun& n, char* digits, char c, unsigned d) {
     // The common case first, in one comparison: a digit after the first and within the leading ones.
-    if (n.count - 1 < LeadingDigits - 1) [[likely]] {
+    if (n.count - 1 < static_cast<size_t>(LeadingDigits - 1)) [[likely]] {
         n.leading = n.leading * 10 + d;
         digits[n.count++] = c;
         return;

@@ -419,6 +419,20 @@ int clockHour(int hour, bool twelve) {
 void appendDate(const DateSection& s, const DateContext& ctx, DateText& out);
 void appendGeneralDate(const DateContext& ctx, DateText& out);
 
+// The locale's picture when that is all a section shows (the named formats "Short Date" and
+// "Long Date"), else nullptr.
+const DateSection* onlyPicture(const DateSection& s, const Locale& loc) {
+    if (s.items.size() != 1) return nullptr;
+    switch (s.items.front().field) {
+        case Field::ShortDate:
+            return &pictureSection(loc, Picture::ShortDate);
+        case Field::LongDate:
+            return &pictureSection(loc, Picture::LongDate);
+        default:
+            return nullptr;
+    }
+}
+
 }  // namespace
 
 DateSection DateSection::single(Field field, bool blankAtMidnightOfDay) {
@@ -591,6 +605,8 @@ Variant dateText(const DateSection& section, const DateContext& ctx, std::string
     DateText text(scratch);
     if (section.empty)
         appendGeneralDate(ctx, text);
+    else if (const DateSection* picture = onlyPicture(section, ctx.loc))
+        appendDate(*picture, ctx, text);
     else
         appendDate(section, ctx, text);
     return text.take();
