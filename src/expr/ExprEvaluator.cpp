@@ -47,12 +47,17 @@ void ExprEvaluator::SetExpressionString(std::string_view text) {
 }
 
 Variant ExprEvaluator::EvalExpresion() {
-    if (programFor_ != variables_.count()) {
-        programFor_ = NoProgram;
-        program_ = ExprCompiler::compile(tokens_, variables_);
-        programFor_ = variables_.count();
-    }
-    return program_.run(variables_, functionLib_, stack_);
+    if (programFor_ != variables_.count()) compile();
+    Variant result;
+    if (!realProgram_.run(variables_, functionLib_, result)) result = program_.run(variables_, functionLib_, stack_);
+    return result;
+}
+
+void ExprEvaluator::compile() {
+    programFor_ = NoProgram;
+    program_ = ExprCompiler::compile(tokens_, variables_);
+    realProgram_ = ExprRealProgram::compile(program_);
+    programFor_ = variables_.count();
 }
 
 int32_t ExprEvaluator::NamedVariablesCount() const { return variables_.count(); }
@@ -70,7 +75,6 @@ Variant ExprEvaluator::NamedVariable(std::string_view VarName) const {
     return variables_.valueAt(position);
 }
 
-void ExprEvaluator::SetNamedVariable(std::string_view VarName, const Variant& value) { variables_.let(VarName, value); }
 
 Ref<Object> ExprEvaluator::GetFunctionLib() {
     if (!functionLib_) functionLib_ = makeRef<FunctionLib>();

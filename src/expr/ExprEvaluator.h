@@ -7,6 +7,7 @@
 #include "automation/objects/Dispatchable.h"
 #include "automation/values/Variant.h"
 #include "expr/ExprProgram.h"
+#include "expr/ExprRealProgram.h"
 #include "expr/ExprTokens.h"
 #include "expr/FunctionLib.h"
 #include "expr/NamedVariables.h"
@@ -28,7 +29,8 @@ namespace tav {
 // parses those tokens again from the start, so the same evaluator can be evaluated any number
 // of times with new variable values in between. Since a parse takes the same course as long as
 // the tokens and the set of variable names stay the same, its steps are written down once
-// (ExprCompiler) and replayed on later evaluations until a variable is added.
+// (ExprCompiler) and replayed on later evaluations until a variable is added; while the
+// variables it reads hold Doubles, the same steps run on plain doubles (ExprRealProgram).
 class ExprEvaluator : public Dispatchable<ExprEvaluator> {
 public:
     static ClassDesc describe();
@@ -44,11 +46,15 @@ public:
     int32_t NamedVariablesCount() const;
     std::string VariableName(int32_t Index1Based) const;
     Variant NamedVariable(std::string_view VarName) const;
-    void SetNamedVariable(std::string_view VarName, const Variant& value);
+    // In line: the glues set a variable before every evaluation.
+    void SetNamedVariable(std::string_view VarName, const Variant& value) { variables_.let(VarName, value); }
     Ref<Object> GetFunctionLib();
 
 private:
     static constexpr int32_t NoProgram = -1;
+
+    // The programs of the tokens for the variables there are now.
+    [[gnu::noinline]] void compile();
 
     ExprTokens tokens_;
     NamedVariables variables_;
@@ -56,6 +62,7 @@ private:
     // The parse of tokens_ for the variables there were (programFor_ of them: variables are
     // only ever added, so the count tells whether the set is still the same).
     ExprProgram program_;
+    ExprRealProgram realProgram_;  // program_ on doubles, where it has such a form
     int32_t programFor_ = NoProgram;
     std::vector<Variant> stack_;  // scratch space of the evaluations
 };

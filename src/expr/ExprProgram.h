@@ -62,6 +62,8 @@ public:
     int32_t addCall(CallSite site);
     int32_t addError(AutomationError error);
     const std::vector<Step>& steps() const { return steps_; }
+    const std::vector<Variant>& constants() const { return constants_; }
+    const std::vector<CallSite>& calls() const { return calls_; }
 
 private:
     static Variant call(const CallSite& site, Ref<FunctionLib>& functionLib, std::span<Variant> arguments);

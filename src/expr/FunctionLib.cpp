@@ -17,6 +17,7 @@ namespace {
 namespace help = FunctionLibText;
 
 constexpr double kTwo = 2.0;
+constexpr std::string_view kIIfName = "IIf";
 
 // The natural logarithm as the platform's Log takes it: only of positive numbers.
 double naturalLog(double d) {
@@ -46,7 +47,7 @@ ClassDesc FunctionLib::describe() {
     return ClassDesc(std::string(ClassName), std::string(ClassHelp))
         .add(method<&C::Log>("Log", {"dNumber"}, help::LogHelp))
         .add(method<&C::Log10>("Log10", {"dNumber"}))
-        .add(method<&C::IIf>("IIf", {"bCondition", "IfTrue", "IfFalse"}, help::IIfHelp))
+        .add(method<&C::IIf>(kIIfName, {"bCondition", "IfTrue", "IfFalse"}, help::IIfHelp))
         .add(method<&C::Sin>("Sin", {"degs"}, help::SinHelp))
         .add(method<&C::Cos>("Cos", {"degs"}, help::CosHelp))
         .add(method<&C::Tan>("Tan", {"degs"}, help::TanHelp))
@@ -64,6 +65,11 @@ ClassDesc FunctionLib::describe() {
         .add(method<&C::LogicOr>("LogicOr", {"v1", "v2"}, help::LogicOrHelp))
         .add(method<&C::GetBit>("GetBit", {"Offset", "FromEnum"}, help::GetBitHelp))
         .add(method<&C::SetBit>("SetBit", {"Offset", "FromEnum", "flagOnOff"}, help::SetBitHelp));
+}
+
+const MemberDesc& FunctionLib::pickMember() {
+    static const MemberDesc& pick = *table().defaultInterface().find(kIIfName);
+    return pick;
 }
 
 FunctionLib::FunctionLib() { DBugLifeTimes::TraceLifetime(ClassName, this); }

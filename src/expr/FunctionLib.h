@@ -19,6 +19,9 @@ public:
     static constexpr std::string_view ClassHelp =
         "This object exists to expose a set functions to for Expresion Evaluation.";
     static ClassDesc describe();
+    // The member that only picks one of two values its caller has already evaluated (IIf):
+    // compiled expressions pick in place instead of calling it.
+    static const MemberDesc& pickMember();
 
     FunctionLib();
     ~FunctionLib() override;

@@ -10,7 +10,7 @@ int32_t NamedVariables::find(std::string_view name) const noexcept {
     return lastFound_;
 }
 
-int32_t NamedVariables::let(std::string_view name, const Variant& value) {
+int32_t NamedVariables::letOther(std::string_view name, const Variant& value) {
     const int32_t position = find(name);
     if (position != NotFound) {
         entries_[static_cast<size_t>(position)].value = value;

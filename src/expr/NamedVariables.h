@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "automation/values/ShortText.h"
 #include "automation/values/Variant.h"
 
 namespace tav {
@@ -21,12 +22,24 @@ public:
     // Position (0-based, insertion order) of a name, or NotFound.
     int32_t find(std::string_view name) const noexcept;
     // Creates the variable or replaces its value; returns its position.
-    int32_t let(std::string_view name, const Variant& value);
+    int32_t let(std::string_view name, const Variant& value) {
+        // The glues set the same variable before every evaluation: try the last one found first.
+        if (lastFound_ != NotFound) {
+            Entry& last = entries_[static_cast<size_t>(lastFound_)];
+            if (shorttext::same(last.name, name)) {
+                last.value = value;
+                return lastFound_;
+            }
+        }
+        return letOther(name, value);
+    }
 
     const std::string& nameAt(int32_t position) const { return entries_[static_cast<size_t>(position)].name; }
     const Variant& valueAt(int32_t position) const { return entries_[static_cast<size_t>(position)].value; }
 
 private:
+    int32_t letOther(std::string_view name, const Variant& value);
+
     struct Entry {
         std::string name;
         Variant value;
@@ -43,7 +56,7 @@ private:
 
     std::vector<Entry> entries_;
     std::unordered_map<std::string, int32_t, NameHash, NameEqual> index_;
-    // The glues set the same variable before every evaluation: try the last one found first.
+    // The position find() or let() found last.
     mutable int32_t lastFound_ = NotFound;
 };
 

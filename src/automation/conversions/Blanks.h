@@ -23,7 +23,7 @@ inline constexpr std::array<std::string_view, 18> Wide = {
 };
 
 inline bool isAsciiBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+    return c == ' ' || (c >= '\t' && c <= '\r');  // tab, line feed, vertical tab, form feed, return
 }
 
 inline bool isWideLead(char c) {
@@ -52,6 +52,8 @@ inline size_t lengthAtBack(std::string_view s) {
 }
 
 inline std::string_view trim(std::string_view s) {
+    const auto plain = [](char c) { return c > ' ' && static_cast<unsigned char>(c) < 0x80; };
+    if (!s.empty() && plain(s.front()) && plain(s.back())) return s;  // the common case
     while (size_t n = lengthAtFront(s)) s.remove_prefix(n);
     while (size_t n = lengthAtBack(s)) s.remove_suffix(n);
     return s;

@@ -129,10 +129,10 @@ int64_t toInteger(const Variant& v, const IntTarget& t, const Locale& loc) {
 }
 
 double textToDouble(std::string_view s, const Locale& loc) {
-    numtext::ParsedNumber n;
-    scanOrMismatch(s, loc, n);
     double d = 0;
-    overflowUnlessOk(numtext::toDouble(n, d));
+    const numtext::Outcome o = numtext::readDouble(s, loc, d);
+    if (o == numtext::Outcome::NotNumber) mismatch();
+    overflowUnlessOk(o);
     return d;
 }
 
@@ -446,10 +446,8 @@ bool IsDate(const Variant& v, const Locale& loc) {
 }
 
 std::optional<double> parseNumber(std::string_view text, const Locale& loc) {
-    numtext::ParsedNumber n;
     double d = 0;
-    if (!numtext::scan(text, loc, n) || numtext::toDouble(n, d) != numtext::Outcome::Ok)
-        return std::nullopt;
+    if (numtext::readDouble(text, loc, d) != numtext::Outcome::Ok) return std::nullopt;
     return d;
 }
 

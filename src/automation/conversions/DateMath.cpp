@@ -15,7 +15,7 @@ int64_t daysFromCivil(int64_t y, unsigned m, unsigned d) {
     return era * 146097 + static_cast<int64_t>(doe) - 719468;
 }
 
-void civilFromDays(int64_t z, int& y, int& m, int& d) {
+void civilFromDays(int64_t z, int& y, int& m, int& d, int& dayOfYear) {
     z += 719468;
     const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
     const unsigned doe = static_cast<unsigned>(z - era * 146097);
@@ -26,9 +26,13 @@ void civilFromDays(int64_t z, int& y, int& m, int& d) {
     d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
     m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
     y = static_cast<int>(yy + (m <= 2));
+    // doy counts from 1 March: January and February end that count, the other months follow
+    // the 59 or 60 days of January and February.
+    dayOfYear = static_cast<int>(mp >= 10 ? doy - 305 : doy + 60 + (isLeapYear(y) ? 1 : 0));
 }
 
 const int64_t kEpoch = daysFromCivil(1899, 12, 30);
+constexpr double HalfSecond = 0.5;
 }  // namespace
 
 bool isLeapYear(int y) {
@@ -76,23 +80,28 @@ std::optional<double> combine(double daySerial, int h, int n, int s) {
 std::optional<CivilDateTime> toCivil(double serial) {
     if (!std::isfinite(serial) || serial < MinSerial - 1 || serial >= MaxSerial + 1)
         return std::nullopt;
-    double dayPart = std::trunc(serial);
+    double dayPart = static_cast<double>(static_cast<int64_t>(serial));  // trunc, well in range here
     int64_t day = static_cast<int64_t>(dayPart);
-    int64_t secs = std::llround(std::fabs(serial - dayPart) * SecondsPerDay);
+    // The time to the nearest second, halves up (what llround does for these positive values).
+    const double time = std::fabs(serial - dayPart) * SecondsPerDay;
+    int64_t secs = static_cast<int64_t>(time);
+    if (time - static_cast<double>(secs) >= HalfSecond) ++secs;
     if (secs >= SecondsPerDay) {
         secs -= SecondsPerDay;
         ++day;  // the time rolls into the next calendar day whatever the sign
     }
     CivilDateTime c;
-    civilFromDays(day + kEpoch, c.year, c.month, c.day);
+    civilFromDays(day + kEpoch, c.year, c.month, c.day, c.dayOfYear);
     if (c.year < MinYear || c.year > MaxYear) return std::nullopt;
-    c.hour = static_cast<int>(secs / 3600);
-    c.minute = static_cast<int>(secs / 60 % 60);
-    c.second = static_cast<int>(secs % 60);
+    const auto seconds = static_cast<int>(secs);  // below a day's: 32-bit arithmetic
+    const int minutes = seconds / 60;
+    c.hour = minutes / 60;
+    c.minute = minutes - c.hour * 60;
+    c.second = seconds - minutes * 60;
     // 1970-01-01 was a Thursday (5 with Sunday = 1).
     const int64_t unixDays = day + kEpoch;
-    c.dayOfWeek = static_cast<int>(((unixDays + 4) % 7 + 7) % 7) + 1;
-    c.dayOfYear = static_cast<int>(unixDays - daysFromCivil(c.year, 1, 1)) + 1;
+    const int64_t weekday = (unixDays + 4) % 7;
+    c.dayOfWeek = static_cast<int>(weekday < 0 ? weekday + 7 : weekday) + 1;
     return c;
 }
 

@@ -1,6 +1,9 @@
 #include "automation/conversions/NumberParser.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstring>
 #include <limits>
 
 #include "automation/conversions/Blanks.h"
@@ -31,6 +34,12 @@ constexpr int64_t DoubleMinMagnitude = -330;
 constexpr int64_t SingleMaxMagnitude = 40;
 constexpr int64_t SingleMinMagnitude = -50;
 constexpr int Int64Digits = 19;  // 10^19 exceeds every int64 magnitude
+// Integers up to 2^53 and powers of ten up to 10^22 are exact doubles.
+constexpr uint64_t ExactIntegerLimit = uint64_t{1} << 53;
+constexpr int64_t ExactPowerLimit = 22;
+constexpr std::array<double, ExactPowerLimit + 1> ExactPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 char lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -78,11 +87,11 @@ struct Affixes {
     bool currency = false;
 };
 
-// Consumes blanks, signs, a parenthesis and the currency symbol in front of the digits
-// (`leading`) or behind them. False when a mark repeats or a parenthesis does not match.
-bool takeAffixes(std::string_view& s, Affixes& a, bool leading, const Locale& loc) {
+// takeAffixes() once a mark is there.
+bool takeMarks(std::string_view& s, Affixes& a, bool leading, const Locale& loc) {
     const std::string_view currency = loc.currencySymbol;
     while (!s.empty()) {
+        if (isDigit(s.front())) return true;  // no mark is a digit
         if (const size_t b = blanks::lengthAtFront(s)) {
             s.remove_prefix(b);
             continue;
@@ -111,22 +120,53 @@ bool takeAffixes(std::string_view& s, Affixes& a, bool leading, const Locale& lo
     return true;
 }
 
-void addDigit(ParsedNumber& n, int d, bool fraction) {
-    if (n.count == 0 && d == 0) {
-        if (fraction) --n.exponent;  // leading zeros only move the point
+// Consumes blanks, signs, a parenthesis and the currency symbol in front of the digits
+// (`leading`) or behind them. False when a mark repeats or a parenthesis does not match.
+[[gnu::always_inline]] inline bool takeAffixes(std::string_view& s, Affixes& a, bool leading, const Locale& loc) {
+    // The common number has no marks at all.
+    return s.empty() || isDigit(s.front()) || takeMarks(s, a, leading, loc);
+}
+
+// The counts of ParsedNumber while its digits are read: apart from the digits themselves, so
+// that they stay in registers (every store of a digit char might otherwise change them).
+struct DigitRun {
+    size_t count = 0;
+    bool sticky = false;
+    int64_t exponent = 0;
+    uint64_t leading = 0;
+};
+
+// The value of a digit character; above 9 for any other character.
+unsigned digitOf(char c) {
+    return static_cast<unsigned>(static_cast<unsigned char>(c)) - '0';
+}
+
+// Adds the digit c of value d. A digit of the fraction moves the point one place (the caller
+// counts those); so does a digit dropped beyond MaxDigits, the other way.
+[[gnu::always_inline]] inline void addDigit(DigitRun& n, char* digits, char c, unsigned d) {
+    // The common case first, in one comparison: a digit after the first and within the leading ones.
+    if (n.count - 1 < static_cast<size_t>(LeadingDigits - 1)) [[likely]] {
+        n.leading = n.leading * 10 + d;
+        digits[n.count++] = c;
+        return;
+    }
+    if (n.count == 0) {
+        if (d != 0) {  // leading zeros only move the point
+            n.leading = d;
+            digits[n.count++] = c;
+        }
         return;
     }
     if (n.count < MaxDigits) {
-        n.digits[static_cast<size_t>(n.count++)] = static_cast<char>('0' + d);
-        if (fraction) --n.exponent;
+        digits[n.count++] = c;
         return;
     }
     if (d != 0) n.sticky = true;
-    if (!fraction) ++n.exponent;
+    ++n.exponent;
 }
 
 // Reads "e[+|-]digits"; false when the marker has no digits after it.
-bool takeExponent(std::string_view& s, ParsedNumber& n) {
+[[gnu::always_inline]] inline bool takeExponent(std::string_view& s, DigitRun& n) {
     if (s.empty() || (s.front() != ExponentLower && s.front() != ExponentUpper)) return true;
     s.remove_prefix(1);
     bool negative = false;
@@ -165,6 +205,23 @@ std::from_chars_result readFloat(const ParsedNumber& n, Float& out) {
     return std::from_chars(buf, p, out);
 }
 
+// Clinger's fast path: digits that make an exact double, scaled by an exact power of ten, give
+// the correctly rounded value in one multiplication or division.
+bool exactlyScaled(const ParsedNumber& n, double& out) {
+    // (Dropped digits leave count beyond LeadingDigits; the exponent lies in -22..22 when the
+    // unsigned sum is at most 44.)
+    if (n.count > LeadingDigits || n.leading > ExactIntegerLimit ||
+        static_cast<uint64_t>(n.exponent + ExactPowerLimit) > static_cast<uint64_t>(2 * ExactPowerLimit))
+        return false;
+    const double digits = static_cast<double>(n.leading);
+    out = n.exponent >= 0 ? digits * ExactPowersOfTen[static_cast<size_t>(n.exponent)]
+                          : digits / ExactPowersOfTen[static_cast<size_t>(-n.exponent)];
+    return true;
+}
+bool exactlyScaled(const ParsedNumber&, float&) {
+    return false;  // a float through a double would be rounded twice
+}
+
 template <class Float>
 Outcome toFloating(const ParsedNumber& n, Float& out, int64_t maxMagnitude, int64_t minMagnitude,
                    bool tinyOverflows) {
@@ -178,6 +235,11 @@ Outcome toFloating(const ParsedNumber& n, Float& out, int64_t maxMagnitude, int6
         out = 0;
         return Outcome::Ok;
     }
+    Float value = 0;
+    if (exactlyScaled(n, value)) {  // a value well inside the range
+        out = n.negative ? -value : value;
+        return Outcome::Ok;
+    }
     const int64_t m = magnitude(n);
     if (m > maxMagnitude) return Outcome::Overflow;
     if (m < minMagnitude) {
@@ -185,7 +247,6 @@ Outcome toFloating(const ParsedNumber& n, Float& out, int64_t maxMagnitude, int6
         out = 0;
         return Outcome::Ok;
     }
-    Float value = 0;
     if (readFloat(n, value).ec != std::errc()) {
         // Out of range: too large, or so small that it rounds to zero.
         if (m > 0 || tinyOverflows) return Outcome::Overflow;
@@ -205,44 +266,63 @@ bool roundsUp(const ParsedNumber& n, int64_t at, uint64_t kept) {
     return n.sticky || (kept & 1u) != 0;
 }
 
-}  // namespace
-
-bool scan(std::string_view text, const Locale& loc, ParsedNumber& n) {
+// scan(), in line with its callers here (readDouble() above all).
+[[gnu::always_inline]] inline bool scanNumber(std::string_view text, const Locale& loc, ParsedNumber& n) {
     n.negative = n.radixLiteral = n.radixTooWide = n.sticky = false;
     n.radixValue = 0;
     n.count = 0;
     n.exponent = 0;
+    n.leading = 0;
     std::string_view s = blanks::trim(text);
     if (!s.empty() && s.front() == RadixPrefix) return scanRadix(s.substr(1), n);
 
     Affixes affixes;
     if (!takeAffixes(s, affixes, true, loc)) return false;
-    bool anyDigit = false;
-    while (!s.empty()) {
-        const char c = s.front();
-        if (isDigit(c)) {
-            addDigit(n, c - '0', false);
-            anyDigit = true;
-        } else if (!(c == loc.thousandsSeparator && anyDigit)) {
+    // Locals that no digit stored can change: they stay in registers.
+    const std::string_view body = s;
+    char* const digits = n.digits.data();
+    const char thousands = loc.thousandsSeparator;
+    DigitRun run;
+    size_t i = 0;
+    for (; i < body.size(); ++i) {
+        const char c = body[i];
+        if (const unsigned d = digitOf(c); d <= 9)
+            addDigit(run, digits, c, d);
+        else if (c != thousands || i == 0)  // separators only after the first digit
             break;
-        }
-        s.remove_prefix(1);
     }
-    if (!s.empty() && s.front() == loc.decimalSeparator) {
-        s.remove_prefix(1);
-        for (; !s.empty() && isDigit(s.front()); s.remove_prefix(1)) {
-            addDigit(n, s.front() - '0', true);
-            anyDigit = true;
-        }
+    bool anyDigit = i > 0;
+    if (i < body.size() && body[i] == loc.decimalSeparator) {
+        const size_t fraction = ++i;
+        for (unsigned d; i < body.size() && (d = digitOf(body[i])) <= 9; ++i) addDigit(run, digits, body[i], d);
+        run.exponent -= static_cast<int64_t>(i - fraction);
+        anyDigit = anyDigit || i > fraction;
     }
-    if (!anyDigit || !takeExponent(s, n)) return false;
+    s.remove_prefix(i);
+    if (!anyDigit || !takeExponent(s, run)) return false;
     if (!takeAffixes(s, affixes, false, loc) || !s.empty() || affixes.open != affixes.closed)
         return false;
     n.negative = affixes.minus || affixes.open;
+    n.count = static_cast<int>(run.count);
+    n.sticky = run.sticky;
+    n.exponent = run.exponent;
+    n.leading = run.leading;
     return true;
 }
 
+}  // namespace
+
+bool scan(std::string_view text, const Locale& loc, ParsedNumber& n) {
+    return scanNumber(text, loc, n);
+}
+
 Outcome toDouble(const ParsedNumber& n, double& out) {
+    return toFloating(n, out, DoubleMaxMagnitude, DoubleMinMagnitude, false);
+}
+
+Outcome readDouble(std::string_view text, const Locale& loc, double& out) {
+    ParsedNumber n;
+    if (!scanNumber(text, loc, n)) return Outcome::NotNumber;
     return toFloating(n, out, DoubleMaxMagnitude, DoubleMinMagnitude, false);
 }
 

@@ -15,6 +15,8 @@ namespace tav::numtext {
 // Digits kept of a decimal number; beyond this a sticky digit stands for the rest, which keeps
 // the double rounding exact for all but pathological inputs.
 constexpr int MaxDigits = 800;
+// Digits whose value ParsedNumber::leading also holds (10^19 - 1 fits 64 bits).
+constexpr int LeadingDigits = 19;
 
 struct ParsedNumber {
     bool negative = false;
@@ -25,6 +27,7 @@ struct ParsedNumber {
     int count = 0;
     bool sticky = false;  // nonzero digits beyond MaxDigits were dropped
     int64_t exponent = 0;
+    uint64_t leading = 0;  // the value of the first LeadingDigits digits
     std::array<char, MaxDigits> digits;
 };
 
@@ -32,10 +35,12 @@ struct ParsedNumber {
 // the digits make the result large, and this runs on every numeric comparison of text.)
 bool scan(std::string_view text, const Locale& loc, ParsedNumber& out);
 
-enum class Outcome { Ok, Overflow };
+enum class Outcome { Ok, Overflow, NotNumber };
 
 // The nearest double; Overflow beyond its range (tiny numbers become zero).
 Outcome toDouble(const ParsedNumber& n, double& out);
+// scan and toDouble in one: NotNumber when the text is not a number.
+Outcome readDouble(std::string_view text, const Locale& loc, double& out);
 // The nearest float; Overflow beyond its range and for nonzero numbers too small for a float.
 Outcome toSingle(const ParsedNumber& n, float& out);
 // The number rounded half to even in units of 10^-scale (scale 0: an integer, 4: currency);

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "automation/values/ShortText.h"
+
 namespace tav {
 
 // A handful of recently compiled things keyed by their source text, for one thread. Formats are
@@ -40,7 +42,7 @@ class CompileCache {
     struct Entry {
         std::string key;
         std::unique_ptr<T> value;
-        bool matches(std::string_view k) const noexcept { return value && key == k; }
+        bool matches(std::string_view k) const noexcept { return value && shorttext::same(key, k); }
     };
     std::array<Entry, Slots> entries_;
     size_t last_ = 0;

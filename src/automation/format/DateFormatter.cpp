@@ -1,7 +1,9 @@
 #include "automation/format/DateFormatter.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstring>
 
 #include "automation/format/CompileCache.h"
 
@@ -27,6 +29,9 @@ constexpr size_t kLongDateRun = 6;    // dddddd
 constexpr size_t kMonthNameRun = 4;   // mmmm
 constexpr size_t kFourDigitYear = 4;  // yyyy
 constexpr size_t kLongestRun = kLongDateRun;
+constexpr int kDecimal = 10;
+constexpr int kLongestShortNumber = 5;  // digits
+constexpr int kLargestShortNumber = 100000;
 
 class TokenReader {
   public:
@@ -274,17 +279,127 @@ class PictureReader {
     DateSection s_;
 };
 
-// The locale pictures are compiled once per thread and looked up by their text.
-const DateSection& pictureSection(std::string_view picture) {
-    thread_local CompileCache<DateSection, 6> cache;
-    return cache.get(picture, [](std::string_view p) { return compileDatePicture(p); });
+enum class Picture { ShortDate, LongDate, Time };
+constexpr size_t kPictures = 3;
+
+const std::string& pictureText(const Locale& loc, Picture picture) {
+    switch (picture) {
+        case Picture::ShortDate:
+            return loc.shortDatePicture;
+        case Picture::LongDate:
+            return loc.longDatePicture;
+        default:
+            return loc.timePicture;
+    }
 }
 
-void appendNumber(int value, uint8_t width, std::string& out) {
-    char buf[16];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value);
-    if (width == 2 && res.ptr - buf < 2) out += '0';
-    out.append(buf, res.ptr);
+// A locale's pictures, compiled: those of the default locale (which cannot change) once for
+// good, those of any other once per thread and looked up by their text.
+[[gnu::always_inline]] inline const DateSection& pictureSection(const Locale& loc, Picture picture) {
+    const Locale& standard = Locale::enUS();
+    if (&loc == &standard) {
+        static const std::array<DateSection, kPictures> compiled = {
+            compileDatePicture(standard.shortDatePicture), compileDatePicture(standard.longDatePicture),
+            compileDatePicture(standard.timePicture)};
+        return compiled[static_cast<size_t>(picture)];
+    }
+    thread_local CompileCache<DateSection, 6> cache;
+    return cache.get(pictureText(loc, picture), [](std::string_view p) { return compileDatePicture(p); });
+}
+
+// Text appended to a string through a small buffer: a date is a handful of short pieces, and
+// each append to the string costs more than the piece itself. flush() hands the text over.
+class DateText {
+  public:
+    explicit DateText(std::string& out) : out_(out) {}
+    DateText(const DateText&) = delete;
+    DateText& operator=(const DateText&) = delete;
+
+    DateText& operator+=(char c) {
+        if (size_ == kCapacity) flushNow();
+        buffer_[size_++] = c;
+        return *this;
+    }
+    [[gnu::noinline]] void appendLong(std::string_view s) {
+        flush();
+        out_ += s;
+    }
+    [[gnu::always_inline]] DateText& operator+=(std::string_view s) {
+        if (s.size() <= kShort && s.size() <= kCapacity - size_) {
+            copyShort(buffer_ + size_, s.data(), s.size());
+            size_ += s.size();
+        } else {
+            appendLong(s);
+        }
+        return *this;
+    }
+    // A piece of a section's text (offset and length come from its compilation).
+    [[gnu::always_inline]] void append(const std::string& s, size_t offset, size_t length) {
+        *this += std::string_view(s.data() + offset, length);
+    }
+    // Room for n <= kCapacity characters written in place, then counted with commit().
+    char* reserve(size_t n) {
+        if (n > kCapacity - size_) flushNow();
+        return buffer_ + size_;
+    }
+    void commit(size_t n) { size_ += n; }
+    void flush() {
+        out_.append(buffer_, size_);
+        size_ = 0;
+    }
+    [[gnu::noinline]] void flushNow() { flush(); }
+    // The text as a String, straight from the buffer while it all fits there.
+    Variant take() {
+        if (out_.empty()) return Variant(std::string_view(buffer_, size_));
+        flush();
+        return Variant(std::string_view(out_));
+    }
+
+  private:
+    static constexpr size_t kCapacity = 128;
+    static constexpr size_t kShort = 2 * sizeof(uint64_t);
+
+    // Copies n <= kShort bytes with a few whole-word moves (overlapping where n is not a
+    // multiple), reading and writing only those n bytes: no library call.
+    [[gnu::always_inline]] static void copyShort(char* to, const char* from, size_t n) {
+        if (n >= sizeof(uint64_t)) {
+            move<uint64_t>(to, from);
+            move<uint64_t>(to + n - sizeof(uint64_t), from + n - sizeof(uint64_t));
+        } else if (n >= sizeof(uint32_t)) {
+            move<uint32_t>(to, from);
+            move<uint32_t>(to + n - sizeof(uint32_t), from + n - sizeof(uint32_t));
+        } else if (n > 0) {
+            to[0] = from[0];
+            to[n / 2] = from[n / 2];
+            to[n - 1] = from[n - 1];
+        }
+    }
+    template <class Word>
+    static void move(char* to, const char* from) {
+        Word w;
+        std::memcpy(&w, from, sizeof w);
+        std::memcpy(to, &w, sizeof w);
+    }
+
+    std::string& out_;
+    size_t size_ = 0;
+    char buffer_[kCapacity];
+};
+
+[[gnu::always_inline]] inline void appendNumber(int value, uint8_t width, DateText& out) {
+    if (value < 0 || value >= kLargestShortNumber) {  // not reached: dates show small numbers
+        char buf[16];
+        const auto res = std::to_chars(buf, buf + sizeof buf, value);
+        out += std::string_view(buf, size_t(res.ptr - buf));
+        return;
+    }
+    int digits = 1;
+    for (int limit = kDecimal; value >= limit && digits < kLongestShortNumber; limit *= kDecimal) ++digits;
+    const int shown = width == 2 && digits < 2 ? 2 : digits;
+    // The digits from the last; a second one of a one-digit number is the padding zero.
+    char* p = out.reserve(size_t(shown)) + shown;
+    for (int k = 0; k < shown; ++k, value /= kDecimal) *--p = static_cast<char>('0' + value % kDecimal);
+    out.commit(size_t(shown));
 }
 
 // The first character of a designator, whole even when it is not ASCII.
@@ -299,6 +414,23 @@ int clockHour(int hour, bool twelve) {
     if (!twelve) return hour;
     const int h = hour % kHoursPerHalfDay;
     return h == 0 ? kHoursPerHalfDay : h;
+}
+
+void appendDate(const DateSection& s, const DateContext& ctx, DateText& out);
+void appendGeneralDate(const DateContext& ctx, DateText& out);
+
+// The locale's picture when that is all a section shows (the named formats "Short Date" and
+// "Long Date"), else nullptr.
+const DateSection* onlyPicture(const DateSection& s, const Locale& loc) {
+    if (s.items.size() != 1) return nullptr;
+    switch (s.items.front().field) {
+        case Field::ShortDate:
+            return &pictureSection(loc, Picture::ShortDate);
+        case Field::LongDate:
+            return &pictureSection(loc, Picture::LongDate);
+        default:
+            return nullptr;
+    }
 }
 
 }  // namespace
@@ -353,7 +485,9 @@ std::optional<DateContext> DateContext::make(double serial, int firstDayOfWeek,
     return DateContext{*civil, dayZero, timeZero, firstDayOfWeek, firstWeek, loc};
 }
 
-void appendDate(const DateSection& s, const DateContext& ctx, std::string& out) {
+namespace {
+
+void appendDate(const DateSection& s, const DateContext& ctx, DateText& out) {
     const CivilDateTime& c = ctx.civil;
     const Locale& loc = ctx.loc;
     const bool afternoon = c.hour >= kNoon;
@@ -378,10 +512,10 @@ void appendDate(const DateSection& s, const DateContext& ctx, std::string& out) 
                 out += loc.dayNames[size_t(c.dayOfWeek - 1)];
                 break;
             case Field::ShortDate:
-                appendDate(pictureSection(loc.shortDatePicture), ctx, out);
+                appendDate(pictureSection(loc, Picture::ShortDate), ctx, out);
                 break;
             case Field::LongDate:
-                appendDate(pictureSection(loc.longDatePicture), ctx, out);
+                appendDate(pictureSection(loc, Picture::LongDate), ctx, out);
                 break;
             case Field::Weekday:
                 appendNumber(calendar::weekdayNumber(c, ctx.firstDayOfWeek), 1, out);
@@ -424,7 +558,7 @@ void appendDate(const DateSection& s, const DateContext& ctx, std::string& out) 
                 break;
             case Field::Time:
                 if (!(it.blankAtMidnightOfDay && ctx.timeIsZero && !ctx.dayIsZero))
-                    appendDate(pictureSection(loc.timePicture), ctx, out);
+                    appendDate(pictureSection(loc, Picture::Time), ctx, out);
                 break;
             case Field::GeneralDate:
                 appendGeneralDate(ctx, out);
@@ -445,12 +579,37 @@ void appendDate(const DateSection& s, const DateContext& ctx, std::string& out) 
     }
 }
 
-void appendGeneralDate(const DateContext& ctx, std::string& out) {
+void appendGeneralDate(const DateContext& ctx, DateText& out) {
     const bool showDate = !ctx.dayIsZero;
     const bool showTime = !ctx.timeIsZero || !showDate;
-    if (showDate) appendDate(pictureSection(ctx.loc.shortDatePicture), ctx, out);
+    if (showDate) appendDate(pictureSection(ctx.loc, Picture::ShortDate), ctx, out);
     if (showDate && showTime) out += ' ';
-    if (showTime) appendDate(pictureSection(ctx.loc.timePicture), ctx, out);
+    if (showTime) appendDate(pictureSection(ctx.loc, Picture::Time), ctx, out);
+}
+
+}  // namespace
+
+void appendDate(const DateSection& section, const DateContext& ctx, std::string& out) {
+    DateText text(out);
+    appendDate(section, ctx, text);
+    text.flush();
+}
+
+void appendGeneralDate(const DateContext& ctx, std::string& out) {
+    DateText text(out);
+    appendGeneralDate(ctx, text);
+    text.flush();
+}
+
+Variant dateText(const DateSection& section, const DateContext& ctx, std::string& scratch) {
+    DateText text(scratch);
+    if (section.empty)
+        appendGeneralDate(ctx, text);
+    else if (const DateSection* picture = onlyPicture(section, ctx.loc))
+        appendDate(*picture, ctx, text);
+    else
+        appendDate(section, ctx, text);
+    return text.take();
 }
 
 }  // namespace tav

@@ -10,6 +10,7 @@
 #include "automation/conversions/DateMath.h"
 #include "automation/format/FormatSections.h"
 #include "automation/values/Locale.h"
+#include "automation/values/Variant.h"
 
 namespace tav {
 
@@ -74,5 +75,8 @@ struct DateContext {
 void appendDate(const DateSection& section, const DateContext& ctx, std::string& out);
 // Short date, long time, or both, leaving out a zero day or a zero time (never both).
 void appendGeneralDate(const DateContext& ctx, std::string& out);
+// The text of a section (the general date for a section left empty) as a String; `scratch`
+// (empty) takes a text too long for a small buffer.
+Variant dateText(const DateSection& section, const DateContext& ctx, std::string& scratch);
 
 }  // namespace tav

@@ -118,11 +118,7 @@ class Formatter {
         }
         const auto ctx = DateContext::make(serial, firstDay_, firstWeek_, loc_);
         if (!ctx) throwOverflow();
-        if (sections[index].empty)
-            appendGeneralDate(*ctx, out_);
-        else
-            appendDate(sections[index], *ctx, out_);
-        return done();
+        return dateText(sections[index], *ctx, out_);
     }
 
     // The second section is for Null and for zero-length text.

@@ -84,6 +84,10 @@ struct MemberDesc {
     static constexpr size_t MaxPlainParams = 4;
     uint8_t plainArity = NotPlain;
     std::array<VarType, MaxPlainParams> plainTypes{};
+    // A method of one Double that returns a Double, callable on plain doubles (the expression
+    // evaluator binds these when it compiles an expression); nullptr for every other member.
+    using RealFunction = double (*)(Object& self, double value);
+    RealFunction realFunction = nullptr;
 
     Thunk thunk(InvokeKind k) const { return thunks[kindSlot(k)]; }
     bool supports(InvokeKind k) const { return thunk(k) != nullptr; }

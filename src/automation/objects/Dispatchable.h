@@ -267,6 +267,21 @@ Variant thunk(Object& self, const CallArgs& a) {
     return callWith<Fn>(self, a, std::make_index_sequence<M::Args::size>{});
 }
 
+// The C++ function of a Double-to-Double method, without Variants (MemberDesc::realFunction).
+template <auto Fn>
+double realThunk(Object& self, double value) {
+    return (target<typename MemFn<decltype(Fn)>::Class>(self).*Fn)(value);
+}
+
+template <auto Fn>
+constexpr bool isRealFunction() {
+    using M = MemFn<decltype(Fn)>;
+    if constexpr (M::Args::size == 1)
+        return std::is_same_v<typename M::Result, double> && std::is_same_v<typename M::Args::template At<0>, double>;
+    else
+        return false;
+}
+
 template <class Args, size_t... I>
 std::vector<ParamDesc> paramTypes(std::index_sequence<I...>) {
     std::vector<ParamDesc> out;
@@ -320,6 +335,7 @@ MemberDesc method(std::string_view name, std::initializer_list<ParamSpec> params
     m.params = detail::params<Fn>(name, params, M::Args::size);
     m.help = help;
     m.thunks[kindSlot(InvokeKind::Method)] = &detail::thunk<Fn>;
+    if constexpr (detail::isRealFunction<Fn>()) m.realFunction = &detail::realThunk<Fn>;
     return m;
 }
 

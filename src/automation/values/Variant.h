@@ -21,8 +21,11 @@ struct StringRep {
     static StringRep* make(std::string_view s);
     void addRef() noexcept { ++refs; }
     void release() noexcept {
-        if (--refs == 0) ::operator delete(this);
+        if (--refs == 0) destroy(this);
     }
+
+private:
+    static void destroy(StringRep* rep) noexcept;
 };
 }  // namespace detail
 

@@ -5,8 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "automation/values/AutomationError.h"
 #include "automation/values/ErrorNumbers.h"
@@ -210,6 +215,40 @@ TEST(ParseNumber, ReadsLongDigitStringsCorrectlyRounded) {
     EXPECT_EQ(parseNumber(halfway + std::string(900, '0')), 1.0);
     EXPECT_EQ(parseNumber(std::string(1000, '9') + "e-1000"), 1.0);
     EXPECT_FALSE(parseNumber(std::string(400, '9')));
+}
+
+// Text of every shape the reader takes (grouping, leading zeros, fractions, exponents, signs,
+// parentheses, the currency symbol, blanks) against the correctly rounded reading of its bare
+// digits, bit for bit: the shortcuts taken for short numbers must round as the long way does.
+TEST(ParseNumber, EveryShapeRoundsAsItsBareDigits) {
+    std::mt19937 rng(20261207);
+    const auto digits = [&](int most) {
+        std::string d;
+        for (int n = std::uniform_int_distribution<int>(1, most)(rng); n > 0; --n) d += char('0' + rng() % 10);
+        return d;
+    };
+    for (int round = 0; round < 100000; ++round) {
+        const std::string whole = digits(rng() % 4 ? 9 : 25), fraction = rng() % 3 ? digits(rng() % 4 ? 9 : 25) : "";
+        const std::string exponent = rng() % 4 ? "" : "e" + std::string(rng() % 2 ? "-" : "") + std::to_string(rng() % 40);
+        std::string grouped;  // a separator before every third digit from the right
+        for (size_t i = 0; i < whole.size(); ++i) {
+            if (i > 0 && (whole.size() - i) % 3 == 0) grouped += ',';
+            grouped += whole[i];
+        }
+        const std::string bare = whole + (fraction.empty() ? "" : "." + fraction) + exponent;
+        double expected = 0;
+        std::from_chars(bare.data(), bare.data() + bare.size(), expected);
+        std::string text = (rng() % 2 ? grouped : whole) + (fraction.empty() ? "" : "." + fraction) + exponent;
+        switch (rng() % 4) {
+            case 0: text = "-" + text, expected = -expected; break;
+            case 1: text = " ($" + text + ") ", expected = -expected; break;
+            case 2: text = "\xC2\xA0" + text + "$"; break;
+            default: break;
+        }
+        const auto read = parseNumber(text);
+        ASSERT_TRUE(read) << text;
+        ASSERT_EQ(std::bit_cast<uint64_t>(*read), std::bit_cast<uint64_t>(expected == 0 ? 0.0 : expected)) << text;
+    }
 }
 
 TEST(ParseNumber, FollowsTheLocaleSeparatorsAndCurrency) {

@@ -128,6 +128,20 @@ TEST(FormatDateLocale, NamedFormatsAndSeparatorsFollowTheLocale) {
     EXPECT_EQ(formatted(Variant::R8(-0.5), "Standard", 1, 1, de), "-0,50");
 }
 
+// Texts of any length come out whole: names and pictures longer than the few dozen characters
+// a date usually takes, and a custom format that repeats its tokens.
+TEST(FormatDateLocale, LongTextsComeOutWhole) {
+    Locale loc;
+    const std::string name(150, 'x');
+    loc.dayNames[6] = name;
+    loc.longDatePicture = "dddd '" + std::string(100, '-') + "' dddd";
+    const Variant v = Variant::Date(kJan1st2000);
+    EXPECT_EQ(formatted(v, "Long Date", 1, 1, loc), name + " " + std::string(100, '-') + " " + name);
+    std::string repeated, expected;
+    for (int i = 0; i < 40; ++i) repeated += "yyyy-mm-dd ", expected += "2000-01-01 ";
+    EXPECT_EQ(formatted(v, repeated), expected);
+}
+
 TEST(FormatDateLocale, PicturesQuoteAndAbbreviate) {
     Locale loc;
     loc.shortDatePicture = "yy-M-d 'it''s' ddd MMM";

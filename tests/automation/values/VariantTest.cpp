@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <thread>
+#include <vector>
+
 #include "automation/values/AutomationError.h"
 #include "automation/values/ErrorNumbers.h"
 #include "automation/values/SafeArray.h"
@@ -35,6 +39,27 @@ TEST(Variant, StringsAndArraysCopyAsValuesObjectsAsReferences) {
         EXPECT_EQ(obj->refCount(), 3u);
     }
     EXPECT_EQ(obj->refCount(), 1u);
+}
+
+// Short strings reuse the blocks of released ones, per thread: every length on either side of
+// the reused size keeps its text, also while strings made on one thread are released on another.
+TEST(Variant, StringsOfEveryLengthKeepTheirText) {
+    const auto churn = [](std::vector<Variant>& kept) {
+        for (size_t length = 0; length < 80; ++length) {
+            const std::string text(length, static_cast<char>('a' + length % 26));
+            Variant first(text), second(text);
+            kept.push_back(second);
+            EXPECT_EQ(first.str(), text);
+        }
+    };
+    std::vector<Variant> mine, theirs;
+    churn(mine);
+    std::thread([&] {
+        churn(theirs);
+        mine.clear();  // released here, made on the other thread
+    }).join();
+    for (size_t length = 0; length < theirs.size(); ++length)
+        EXPECT_EQ(theirs[length].str(), std::string(length, static_cast<char>('a' + length % 26)));
 }
 
 TEST(Variant, NothingIsAnObjectNotEmpty) {
