@@ -89,6 +89,12 @@ def main():
     write('ScriptFuzz', [p.read_text(encoding='utf-8') for p in scripts])
     forms = sorted((ROOT / 'examples' / 'forms').glob('*.form'))
     write('FormFileFuzz', [p.read_text(encoding='utf-8') for p in forms])
+    states = sorted((ROOT / 'examples' / 'state').glob('*.xml'))
+    write('StateMetaFileFuzz', [p.read_text(encoding='utf-8') for p in states] + [
+        '<?xml version="1.0"?>\n<!DOCTYPE State SYSTEM "State.dtd">\n<State type="T">\n'
+        '<Property name="A" type="Enum" value="0"><Item name="X" value="0"/></Property>\n'
+        '<Property name="B" type="R8" array="yes"><Element value="1.5"/></Property>\n</State>\n',
+        '<?xml version="1.0"?>\n<!DOCTYPE State SYSTEM "State.dtd" [<!ENTITY e "x">]>\n<State type="&e;"/>\n'])
     bags = []
     for p in forms:
         bag, in_part = [], False
