@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the benchmarks need (only those missing).
-# With --fuzz, also what the fuzz targets need (clang and its libFuzzer runtime).
 set -euo pipefail
 
 # libmuparser-dev: only the expression benchmark compares with it.
@@ -10,9 +9,8 @@ packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmar
 packages+=(qt6-base-dev)
 # libxerces-c-dev: the host's state system reads state meta files with it.
 packages+=(libxerces-c-dev)
-if [[ ${1:-} == --fuzz ]]; then
-    packages+=(clang libclang-rt-14-dev)
-fi
+# clang and its libFuzzer runtime: the sanitizer build (dev preset) and the fuzz targets.
+packages+=(clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -50,6 +50,11 @@ void ExprCompiler::raise(int32_t number, std::string_view description, std::stri
     raise(AutomationError(number, "", std::string(description) + std::string(suffix)));
 }
 
+// Out of line, so that the error's temporaries take no room in the frames of the recursion.
+void ExprCompiler::raiseBadString() {
+    raise(AutomationError(err::InvalidProcedureCall, std::string(text::Source), std::string(text::ErrStringConstant)));
+}
+
 // Makes the next token current; reading it may raise the error it was classified with.
 void ExprCompiler::getToken() {
     if (next_ >= tokens_.size()) raise(AutomationError(err::SubscriptOutOfRange));
@@ -95,9 +100,7 @@ void ExprCompiler::parseFactor() {
             return;
         }
         case ExprTokens::KindString:
-            if (current_->badString)
-                raise(AutomationError(err::InvalidProcedureCall, std::string(text::Source),
-                                      std::string(text::ErrStringConstant)));
+            if (current_->badString) raiseBadString();
             [[fallthrough]];
         case ExprTokens::KindNumber:
             program_.push({Op::PushConstant, 0, program_.addConstant(current_->value)}, 1);

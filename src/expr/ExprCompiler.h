@@ -34,6 +34,7 @@ private:
     static bool takesDouble(const MemberDesc* member, int32_t position);
     [[noreturn]] void raise(AutomationError error);
     [[noreturn]] void raise(int32_t number, std::string_view description, std::string_view suffix = {});
+    [[noreturn, gnu::noinline]] void raiseBadString();
     uint8_t kind() const { return current_->kind; }
 
     const ExprTokens& tokens_;

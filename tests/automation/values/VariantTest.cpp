@@ -74,10 +74,13 @@ TEST(Variant, MovedFromIsEmptyAndSelfAssignmentIsSafe) {
     Variant s("text");
     Variant t(std::move(s));
     EXPECT_TRUE(s.isEmpty());  // NOLINT(bugprone-use-after-move)
-    t = t;
+    // Through a reference, as a container's shuffles do it.
+    const Variant& sameT = t;
+    t = sameT;
     EXPECT_EQ(t.str(), "text");
     Variant arr = literal::parse("[[I2:1, I2:2], [I2:3, I2:4]]");
-    arr = arr;
+    const Variant& sameArr = arr;
+    arr = sameArr;
     EXPECT_EQ(literal::print(arr), "[[I2:1, I2:2], [I2:3, I2:4]]");
 }
 
