@@ -1,12 +1,11 @@
 // State meta files: an XML document read and validated against State.dtd, which sits in the
 // current directory as it does while the parts load. A file is either a definition or a refusal
 // with error 5, source "State" and "FILE:LINE: why"; what loads into a state lists its properties.
-#include <unistd.h>  // mkdtemp
-
 #include <filesystem>
 #include <fstream>
 
 #include "FuzzInput.h"
+#include "ScratchFolder.h"
 #include "automation/values/ErrorNumbers.h"
 #include "host/state/State.h"
 #include "host/state/StateListing.h"
@@ -16,35 +15,22 @@ namespace {
 
 constexpr const char* kInputName = "fuzz.xml";
 
-// A folder of our own with State.dtd in it, made once.
+// A folder of our own with State.dtd in it, made once: the system folder, which is the current
+// directory while a meta file loads, as the parts arrange it.
 const std::filesystem::path& systemFolder() {
-    namespace fs = std::filesystem;
-    static const fs::path folder = [] {
-        char pattern[] = "/tmp/tav-state-fuzz-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        if (!made) tav::fuzz::violated();
-        fs::copy_file(fs::path(TAV_STATE_DTD), fs::path(made) / "State.dtd");
-        return fs::path(made);
+    static const std::filesystem::path folder = [] {
+        const std::filesystem::path made = tav::fuzz::makeScratchFolder("tav-state-fuzz");
+        std::filesystem::copy_file(std::filesystem::path(TAV_STATE_DTD), made / "State.dtd");
+        return made;
     }();
     return folder;
 }
-
-// The system folder is the current directory while a meta file loads, as the parts arrange it;
-// libFuzzer reads its corpus relative to the directory it was started in.
-class InSystemFolder {
-public:
-    InSystemFolder() : previous_(std::filesystem::current_path()) { std::filesystem::current_path(systemFolder()); }
-    ~InSystemFolder() { std::filesystem::current_path(previous_); }
-
-private:
-    std::filesystem::path previous_;
-};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tav;
-    InSystemFolder inSystemFolder;
+    fuzz::InFolder inSystemFolder(systemFolder());
     {
         std::ofstream out(kInputName, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));

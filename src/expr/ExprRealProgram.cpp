@@ -147,6 +147,10 @@ private:
     bool call(const ExprProgram::CallSite& site, size_t count) {
         const MemberDesc* member = site.member;
         if (!member) return false;
+        if (member == &FunctionLib::rootMember() && count == kDoubleArity) {
+            push(Op::Root, Type::Real, pop().at);
+            return true;
+        }
         if (member->realFunction && count == kDoubleArity) {
             const Value x = pop();
             out_.functions_.push_back(member->realFunction);

@@ -61,6 +61,7 @@ private:
         Less, Equal, Greater,     // a op b as -1 or 0
         Negate,                   // -a
         Call,                     // functions_[c] of a (a Double parameter takes -0 as 0)
+        Root,                     // Sqr of a, in line
         Pick,                     // a ? b : c
     };
     struct Instruction {
@@ -127,6 +128,14 @@ private:
                 } catch (const AutomationError&) {
                     return false;
                 }
+                continue;
+            }
+            case Op::Root: {
+                if (!functionLib) makeLibrary(functionLib);
+                // Sqr refuses a negative number; -0 comes to it as 0.
+                const double a = r[i.a];
+                if (a < 0.0) return false;
+                r[i.to] = std::sqrt(a == 0.0 ? 0.0 : a);
                 continue;
             }
             case Op::Pick:

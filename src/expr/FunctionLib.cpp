@@ -18,6 +18,7 @@ namespace help = FunctionLibText;
 
 constexpr double kTwo = 2.0;
 constexpr std::string_view kIIfName = "IIf";
+constexpr std::string_view kSqrName = "Sqr";
 
 // The natural logarithm as the platform's Log takes it: only of positive numbers.
 double naturalLog(double d) {
@@ -54,7 +55,7 @@ ClassDesc FunctionLib::describe() {
         .add(method<&C::Atn>("Atn", {"degs"}, help::AtnHelp))
         .add(method<&C::AbsVal>("AbsVal", {"val"}, help::AbsValHelp))
         .add(method<&C::Sign>("Sign", {"dVal"}, help::SignHelp))
-        .add(method<&C::Sqr>("Sqr", {"dVal"}, help::SqrHelp))
+        .add(method<&C::Sqr>(kSqrName, {"dVal"}, help::SqrHelp))
         .add(method<&C::Choose>("Choose", {"nIndex", "ValList"}, help::ChooseHelp))
         .add(method<&C::InvChoose>("InvChoose", {"ValToFind", "ValList"}, help::InvChooseHelp))
         .add(method<&C::InvChooseWithFallThru>("InvChooseWithFallThru", {"ValToFind", "IfNotFound", "ValList"},
@@ -70,6 +71,11 @@ ClassDesc FunctionLib::describe() {
 const MemberDesc& FunctionLib::pickMember() {
     static const MemberDesc& pick = *table().defaultInterface().find(kIIfName);
     return pick;
+}
+
+const MemberDesc& FunctionLib::rootMember() {
+    static const MemberDesc& root = *table().defaultInterface().find(kSqrName);
+    return root;
 }
 
 FunctionLib::FunctionLib() { DBugLifeTimes::TraceLifetime(ClassName, this); }

@@ -22,6 +22,8 @@ public:
     // The member that only picks one of two values its caller has already evaluated (IIf):
     // compiled expressions pick in place instead of calling it.
     static const MemberDesc& pickMember();
+    // Sqr, which compiled expressions take in line.
+    static const MemberDesc& rootMember();
 
     FunctionLib();
     ~FunctionLib() override;
