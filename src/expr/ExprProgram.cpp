@@ -7,6 +7,7 @@
 #include "automation/objects/Invoke.h"
 #include "automation/operators/Operators.h"
 #include "automation/operators/RealPower.h"
+#include "automation/values/ForceInline.h"
 #include "expr/ExprEvaluatorText.h"
 #include "expr/FunctionLib.h"
 #include "expr/NamedVariables.h"
@@ -105,7 +106,7 @@ namespace {
 // The Double-with-Double cases of the operators, computed in place on the left operand. False
 // where the operator needs its general path: "&", a NaN operand of a comparison, a division by
 // zero, and a result that is not finite (the general path raises the error).
-[[gnu::always_inline]] inline bool combineReals(uint8_t op, Variant& left, double b) {
+TAV_FORCE_INLINE inline bool combineReals(uint8_t op, Variant& left, double b) {
     const double a = left.r8();
     double r;
     switch (op) {

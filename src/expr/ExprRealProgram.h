@@ -8,6 +8,7 @@
 #include "automation/values/AutomationError.h"
 #include "automation/values/Object.h"
 #include "automation/values/Variant.h"
+#include "automation/values/ForceInline.h"
 #include "expr/FunctionLib.h"
 #include "expr/NamedVariables.h"
 #include "util/Utils.h"
@@ -85,7 +86,7 @@ private:
 };
 
 // In line with the evaluation that runs it: the call alone would be a good part of the time.
-[[gnu::always_inline]] inline bool ExprRealProgram::run(const NamedVariables& variables,
+TAV_FORCE_INLINE inline bool ExprRealProgram::run(const NamedVariables& variables,
                                                         Ref<FunctionLib>& functionLib, Variant& result) {
     if (!built_) return false;
     double* const r = registers_.data();

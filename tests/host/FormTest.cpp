@@ -8,6 +8,7 @@
 
 #include "automation/conversions/Conversions.h"
 #include "automation/values/SafeArray.h"
+#include "automation/objects/Invoke.h"
 #include "contracts/iTAVContainerRoot.h"
 #include "contracts/iTAVControlFinder.h"
 #include "host/controls/ComboBox.h"
@@ -261,7 +262,12 @@ TEST_F(FormTest, BindingItemReachesParentControlFinderAndCommands) {
     form->AddCommand("Go", "ok");
     form->AddCommand("Bad", "fail:0x80040300:It broke");
     commands->RunCommand("go");
-    commands->RunCommand("Go");
+    // The same objects by name, as a part written against the tables reaches them.
+    Variant rootName[] = {Variant(iTAVControlFinder::kContainerRoot)}, go[] = {Variant("Go")};
+    Variant byName = invoke(*parent->ControlFinder().object(), "iTAVControlFinder", "FindControl",
+                            InvokeKind::Method, rootName);
+    Variant commandObject = invoke(*byName.object(), "iTAVContainerRoot", "CommandObject", InvokeKind::PropertyGet);
+    invoke(*commandObject.object(), "iTAVCommandObject", "RunCommand", InvokeKind::Method, go);
     EXPECT_EQ(form->CommandRuns("Go"), 2);
     try {
         commands->RunCommand("Bad");

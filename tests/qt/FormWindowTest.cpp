@@ -169,5 +169,39 @@ TEST_F(QtForm, ReplayAppliesTheStepsOneAfterTheOther) {
     EXPECT_EQ(widget<QLabel>("countText").text(), "5");
 }
 
+TEST_F(QtForm, ControlsAnswerByNameAsTheirTablesSay) {
+    const struct {
+        const char* control;
+        const char* member;
+        Variant value;  // Empty: read only
+        const char* read;
+    } cases[] = {
+        {"lengthText", "Value", Variant("12"), "Str:\"12\""},
+        {"mmOption", "Value", Variant::Bool(false), "Bool:False"},
+        {"applyButton", "Value", Variant::Bool(true), "Bool:True"},
+        {"countText", "Value", Variant(), "Str:\"0\""},
+        {"shadeCombo", "ListIndex", Variant::I4(0), "I2:0"},
+        {"shadeCombo", "Text", Variant(), "Str:\"Light Grey\""},
+        {"shadeCombo", "ListCount", Variant(), "I2:3"},
+    };
+    for (const auto& c : cases) {
+        Object& control = *window.runner().named(c.control);
+        Variant value[] = {c.value};
+        if (!c.value.isEmpty()) invoke(control, c.member, InvokeKind::PropertyLet, value);
+        EXPECT_EQ(literal::print(invoke(control, c.member, InvokeKind::PropertyGet)), c.read) << c.control;
+    }
+}
+
+TEST_F(QtForm, AStepThatFailsIsReportedOnTheStatusLine) {
+    window.apply(FormFile::parseEdit("sample.NoSuchProperty=I4:1"));
+    EXPECT_EQ(window.status().toStdString(),
+              "Last failure: change sample.NoSuchProperty I4:1 failed (Err:438): Object doesn't support "
+              "this property or method");
+}
+
+TEST(QtFormFile, AnUnknownKindOfControlIsRefused) {
+    EXPECT_ANY_THROW(FormWindow(FormFile::parse("control dial Dial\n", "dial.form")));
+}
+
 }  // namespace
 }  // namespace tav

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "automation/values/TypedLiteral.h"
 #include "host/controls/Control.h"
@@ -60,6 +62,31 @@ TEST(TypicalForm, PictureShowsTheFormAsTheDisplayCycleLeftIt) {
     }
     EXPECT_EQ(window.findChild<QLineEdit*>("lengthText")->text(), "abc");  // the last step failed
     EXPECT_TRUE(window.control("lengthText")->marked());
+}
+
+// What the command refuses: its exit status and the start of its one line on standard error.
+TEST(TypicalForm, GuiCommandRefusesBadArgumentsAndFailedSteps) {
+    const std::string png = ::testing::TempDir() + "refused.png";
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string error;
+    } cases[] = {
+        {{}, FormRunner::ExitUnreadable, "usage: tavparts gui"},
+        {{"--screenshot"}, FormRunner::ExitUnreadable, "usage: tavparts gui"},
+        {{"--screenshot", png, "--screenshot"}, FormRunner::ExitUnreadable, "usage: tavparts gui"},
+        {{"/no/such.form"}, FormRunner::ExitUnreadable, "tavparts gui: cannot read /no/such.form"},
+        {{kTypical, "lengthText"}, FormRunner::ExitUnreadable, "tavparts gui: "},
+        {{"--screenshot", png, kTypical, "noSuchControl=I4:1"}, FormRunner::ExitLoadFailed,
+         "tavparts gui: noSuchControl=I4:1: "},
+        {{"--screenshot", "/no/such/folder/x.png", kTypical}, FormRunner::ExitLoadFailed,
+         "tavparts gui: cannot write /no/such/folder/x.png"},
+    };
+    for (const auto& c : cases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(guirunner::run(c.args, out, err), c.status) << err.str();
+        EXPECT_EQ(err.str().rfind(c.error, 0), 0u) << err.str();
+    }
 }
 
 }  // namespace

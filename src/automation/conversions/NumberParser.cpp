@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "automation/conversions/Blanks.h"
+#include "automation/values/ForceInline.h"
 
 namespace tav::numtext {
 
@@ -122,7 +123,7 @@ bool takeMarks(std::string_view& s, Affixes& a, bool leading, const Locale& loc)
 
 // Consumes blanks, signs, a parenthesis and the currency symbol in front of the digits
 // (`leading`) or behind them. False when a mark repeats or a parenthesis does not match.
-[[gnu::always_inline]] inline bool takeAffixes(std::string_view& s, Affixes& a, bool leading, const Locale& loc) {
+TAV_FORCE_INLINE inline bool takeAffixes(std::string_view& s, Affixes& a, bool leading, const Locale& loc) {
     // The common number has no marks at all.
     return s.empty() || isDigit(s.front()) || takeMarks(s, a, leading, loc);
 }
@@ -143,7 +144,7 @@ unsigned digitOf(char c) {
 
 // Adds the digit c of value d. A digit of the fraction moves the point one place (the caller
 // counts those); so does a digit dropped beyond MaxDigits, the other way.
-[[gnu::always_inline]] inline void addDigit(DigitRun& n, char* digits, char c, unsigned d) {
+TAV_FORCE_INLINE inline void addDigit(DigitRun& n, char* digits, char c, unsigned d) {
     // The common case first, in one comparison: a digit after the first and within the leading ones.
     if (n.count - 1 < static_cast<size_t>(LeadingDigits - 1)) [[likely]] {
         n.leading = n.leading * 10 + d;
@@ -166,7 +167,7 @@ unsigned digitOf(char c) {
 }
 
 // Reads "e[+|-]digits"; false when the marker has no digits after it.
-[[gnu::always_inline]] inline bool takeExponent(std::string_view& s, DigitRun& n) {
+TAV_FORCE_INLINE inline bool takeExponent(std::string_view& s, DigitRun& n) {
     if (s.empty() || (s.front() != ExponentLower && s.front() != ExponentUpper)) return true;
     s.remove_prefix(1);
     bool negative = false;
@@ -267,7 +268,7 @@ bool roundsUp(const ParsedNumber& n, int64_t at, uint64_t kept) {
 }
 
 // scan(), in line with its callers here (readDouble() above all).
-[[gnu::always_inline]] inline bool scanNumber(std::string_view text, const Locale& loc, ParsedNumber& n) {
+TAV_FORCE_INLINE inline bool scanNumber(std::string_view text, const Locale& loc, ParsedNumber& n) {
     n.negative = n.radixLiteral = n.radixTooWide = n.sticky = false;
     n.radixValue = 0;
     n.count = 0;

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "automation/format/CompileCache.h"
+#include "automation/values/ForceInline.h"
 
 namespace tav {
 
@@ -295,7 +296,7 @@ const std::string& pictureText(const Locale& loc, Picture picture) {
 
 // A locale's pictures, compiled: those of the default locale (which cannot change) once for
 // good, those of any other once per thread and looked up by their text.
-[[gnu::always_inline]] inline const DateSection& pictureSection(const Locale& loc, Picture picture) {
+TAV_FORCE_INLINE inline const DateSection& pictureSection(const Locale& loc, Picture picture) {
     const Locale& standard = Locale::enUS();
     if (&loc == &standard) {
         static const std::array<DateSection, kPictures> compiled = {
@@ -324,7 +325,7 @@ class DateText {
         flush();
         out_ += s;
     }
-    [[gnu::always_inline]] DateText& operator+=(std::string_view s) {
+    TAV_FORCE_INLINE DateText& operator+=(std::string_view s) {
         if (s.size() <= kShort && s.size() <= kCapacity - size_) {
             copyShort(buffer_ + size_, s.data(), s.size());
             size_ += s.size();
@@ -334,7 +335,7 @@ class DateText {
         return *this;
     }
     // A piece of a section's text (offset and length come from its compilation).
-    [[gnu::always_inline]] void append(const std::string& s, size_t offset, size_t length) {
+    TAV_FORCE_INLINE void append(const std::string& s, size_t offset, size_t length) {
         *this += std::string_view(s.data() + offset, length);
     }
     // Room for n <= kCapacity characters written in place, then counted with commit().
@@ -361,7 +362,7 @@ class DateText {
 
     // Copies n <= kShort bytes with a few whole-word moves (overlapping where n is not a
     // multiple), reading and writing only those n bytes: no library call.
-    [[gnu::always_inline]] static void copyShort(char* to, const char* from, size_t n) {
+    TAV_FORCE_INLINE static void copyShort(char* to, const char* from, size_t n) {
         if (n >= sizeof(uint64_t)) {
             move<uint64_t>(to, from);
             move<uint64_t>(to + n - sizeof(uint64_t), from + n - sizeof(uint64_t));
@@ -386,7 +387,7 @@ class DateText {
     char buffer_[kCapacity];
 };
 
-[[gnu::always_inline]] inline void appendNumber(int value, uint8_t width, DateText& out) {
+TAV_FORCE_INLINE inline void appendNumber(int value, uint8_t width, DateText& out) {
     if (value < 0 || value >= kLargestShortNumber) {  // not reached: dates show small numbers
         char buf[16];
         const auto res = std::to_chars(buf, buf + sizeof buf, value);

@@ -1,27 +1,14 @@
 #include "host/framework/ErrorLine.h"
 
-#include <cstdio>
-
 #include "automation/values/AutomationError.h"
 #include "automation/values/TypedLiteral.h"
+#include "automation/vectors/VectorOps.h"
 
 namespace tav {
 
-namespace {
-constexpr std::string_view kPrefix = "Err:";
-// Numbers beyond this print in hex, as HRESULTs are read.
-constexpr int32_t kLargestDecimal = 65535;
-}  // namespace
-
+// The number as the behaviour vectors print an error value, then source and description quoted.
 std::string errorLine(int32_t number, std::string_view source, std::string_view description) {
-    std::string out(kPrefix);
-    if (number >= 0 && number <= kLargestDecimal) {
-        out += std::to_string(number);
-    } else {
-        char hex[16];
-        std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(static_cast<uint32_t>(number)));
-        out += hex;
-    }
+    std::string out = vectors::errorText(number);
     out += ' ';
     out += literal::quote(source);
     out += ' ';

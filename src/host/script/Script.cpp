@@ -140,6 +140,21 @@ void statementBody(Shape shape, std::string_view rest, Script::Statement& s) {
     }
 }
 
+// Whether a pattern escapes a run of digits longer than any group number: the library's regex
+// compiler reads such a back-reference number into a long without checking for overflow.
+constexpr size_t kLongestGroupNumber = 3;
+bool hasOverlongBackReference(std::string_view pattern) {
+    for (size_t i = 0; i + 1 < pattern.size(); ++i) {
+        if (pattern[i] != '\\') continue;
+        size_t digits = 0;
+        while (i + 1 + digits < pattern.size() && pattern[i + 1 + digits] >= '0' && pattern[i + 1 + digits] <= '9')
+            ++digits;
+        if (digits > kLongestGroupNumber) return true;
+        i += digits ? digits : 1;  // past the escaped character
+    }
+    return false;
+}
+
 Script::Expectation expectation(std::string_view line, int number) {
     Script::Expectation e;
     e.line = number;
@@ -149,6 +164,7 @@ Script::Expectation expectation(std::string_view line, int number) {
     if (regex) {
         e.kind = Script::Expectation::Kind::Regex;
         try {
+            if (hasOverlongBackReference(e.text)) fail(T::BadRegex, e.text);
             e.regex = std::regex(e.text, std::regex::ECMAScript);
         } catch (const std::regex_error&) {
             fail(T::BadRegex, e.text);

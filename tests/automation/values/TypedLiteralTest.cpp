@@ -107,9 +107,29 @@ TEST(TypedLiteral, RefusesMalformedLiterals) {
                              "[I4:1 I4:2]",
                              "[[I4:1], [I4:1, I4:2]]",
                              "I4:1 I4:2",
-                             "Emptyish"}) {
+                             "Emptyish",
+                             "I4:99999999999",
+                             "I4:-",
+                             "R8:+",
+                             "R8:0xZZZZZZZZZZZZZZZZ",
+                             "R4:",
+                             "R4:1.5x",
+                             "R4:0xZZZZZZZZ",
+                             "CY:-",
+                             "CY:.5",
+                             "CY:1.2a",
+                             "CY:a.5",
+                             "CY:-922337203685477.5809",
+                             "Error:0x",
+                             "Error:0x1G",
+                             "Str:\"\\",
+                             "Str:\"\\u\"",
+                             "Str:\"\\xG0\"",
+                             "[",
+                             "[1:I4:1"}) {
         EXPECT_THROW(literal::parse(text), AutomationError) << text;
     }
+    EXPECT_THROW(literal::parse(std::string(1000, '[')), AutomationError);  // nesting, not the stack
 }
 
 }  // namespace
