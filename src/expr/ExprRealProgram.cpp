@@ -139,8 +139,21 @@ private:
             case '>': op = Op::Greater; type = Type::Bool; break;
             default: return false;  // "&" joins text
         }
+        if (op == Op::Add && squaredLast(2, a) && squaredLast(1, b)) {
+            // The two squares just made are read by this sum alone: one step does all three.
+            const uint32_t x = out_.code_[out_.code_.size() - 2].a, y = out_.code_.back().a;
+            out_.code_.resize(out_.code_.size() - 2);
+            push(Op::SquareSum, type, x, y);
+            return true;
+        }
         push(op, type, a.at, b.at);
         return true;
+    }
+
+    // Whether the `back`-th last step squares into `v`.
+    bool squaredLast(size_t back, const Value& v) const {
+        const auto& code = out_.code_;
+        return code.size() >= back && code[code.size() - back].op == Op::Square && code[code.size() - back].to == v.at;
     }
 
     // The arity is the plain one of the member, so the Variant program calls it the short way too.
@@ -148,7 +161,13 @@ private:
         const MemberDesc* member = site.member;
         if (!member) return false;
         if (member == &FunctionLib::rootMember() && count == kDoubleArity) {
-            push(Op::Root, Type::Real, pop().at);
+            const Value x = pop();
+            if (!out_.code_.empty() && out_.code_.back().op == Op::SquareSum && out_.code_.back().to == x.at) {
+                out_.code_.back().op = Op::Magnitude;  // the sum's own step takes the root too
+                stack_.push_back(x);
+            } else {
+                push(Op::Root, Type::Real, x.at);
+            }
             return true;
         }
         if (member->realFunction && count == kDoubleArity) {

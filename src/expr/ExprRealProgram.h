@@ -59,10 +59,12 @@ private:
     enum class Op : uint8_t {
         Add, Sub, Mul, Div, Pow,  // a op b
         Square,                   // a ^ 2
+        SquareSum,                // a ^ 2 + b ^ 2
         Less, Equal, Greater,     // a op b as -1 or 0
         Negate,                   // -a
         Call,                     // functions_[c] of a (a Double parameter takes -0 as 0)
         Root,                     // Sqr of a, in line
+        Magnitude,                // Sqr ( a ^ 2 + b ^ 2 ), the multi-property glue's default
         Pick,                     // a ? b : c
     };
     struct Instruction {
@@ -107,6 +109,8 @@ TAV_FORCE_INLINE inline bool ExprRealProgram::run(const NamedVariables& variable
                 break;
             case Op::Pow: x = realPower(r[i.a], r[i.b]); break;
             case Op::Square: x = realPower(r[i.a], kSquare); break;
+            // Squares are never negative: a sum that is finite had finite terms.
+            case Op::SquareSum: x = realPower(r[i.a], kSquare) + realPower(r[i.b], kSquare); break;
             // A NaN compared is left to the Variant comparison.
             case Op::Less:
                 if (std::isunordered(r[i.a], r[i.b])) return false;
@@ -137,6 +141,13 @@ TAV_FORCE_INLINE inline bool ExprRealProgram::run(const NamedVariables& variable
                 const double a = r[i.a];
                 if (a < 0.0) return false;
                 r[i.to] = std::sqrt(a == 0.0 ? 0.0 : a);
+                continue;
+            }
+            case Op::Magnitude: {
+                const double sum = realPower(r[i.a], kSquare) + realPower(r[i.b], kSquare);
+                if (!std::isfinite(sum)) return false;
+                if (!functionLib) makeLibrary(functionLib);
+                r[i.to] = std::sqrt(sum);
                 continue;
             }
             case Op::Pick:

@@ -51,13 +51,15 @@ std::string expression(Rng& rng, int depth) {
         return chance(rng, 50) ? pick(rng, kNames) : pick(rng, kNumbers);
     }
     const auto sub = [&] { return expression(rng, depth + 1); };
-    switch (std::uniform_int_distribution<int>(0, 9)(rng)) {
+    switch (std::uniform_int_distribution<int>(0, 11)(rng)) {
         case 0: return "( " + sub() + " )";
         case 1: return "- " + sub();
         case 2: return std::string(pick(rng, kOneArgument)) + " ( " + sub() + " )";
         case 3: return "IIf ( " + sub() + " , " + sub() + " , " + sub() + " )";
         case 4: return "Choose ( " + sub() + " , " + sub() + " , " + sub() + " )";
         case 5: return "Sqr ( " + sub() + " , " + sub() + " )";  // one argument too many
+        case 6: return sub() + " ^ 2 + " + sub() + " ^ 2";  // squares summed in one step
+        case 7: return "Sqr ( " + sub() + " ^ 2 + " + sub() + " ^ 2 )";
         default: return sub() + " " + pick(rng, kOperators) + " " + sub();
     }
 }
