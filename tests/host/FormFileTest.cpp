@@ -130,6 +130,8 @@ TEST(FormRunner, LoadFailuresNameTheLine) {
         {"object a Host.AutoObject\n    float L R8 3\n", "f.form:2: float does not belong under an object"},
         {"state s\n    class C\n", "f.form:2: class does not belong under a state"},
         {"state s\n    type T\n    enumerated M A=0 I4:5\n", "f.form:3: Err:5 \"State\" \"Not an item value: 5\""},
+        // A relative meta file of a form without a folder is looked for in the current directory.
+        {"state s Str:\"no/such.xml\"\n", "f.form:1: ..."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

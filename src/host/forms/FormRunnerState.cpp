@@ -35,7 +35,12 @@ std::string FormRunner::metaFilePath(std::string_view file) const {
     const std::filesystem::path given(file);
     if (file.find(ContainerInits::Text::PathSeparator) == std::string_view::npos || given.is_absolute())
         return std::string(file);
-    return (std::filesystem::absolute(std::filesystem::path(path_).parent_path()) / given).string();
+    // A form named without a folder (or read from text) is the current directory's.
+    std::filesystem::path folder = std::filesystem::path(path_).parent_path();
+    if (folder.empty()) folder = std::filesystem::current_path();
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(folder, ec);
+    return ((ec ? folder : absolute) / given).string();
 }
 
 Variant FormRunner::shownValue(const Variant& value) {
