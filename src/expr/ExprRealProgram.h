@@ -6,9 +6,9 @@
 #include "automation/objects/ClassDesc.h"
 #include "automation/operators/RealPower.h"
 #include "automation/values/AutomationError.h"
+#include "automation/values/ForceInline.h"
 #include "automation/values/Object.h"
 #include "automation/values/Variant.h"
-#include "automation/values/ForceInline.h"
 #include "expr/FunctionLib.h"
 #include "expr/NamedVariables.h"
 #include "util/Utils.h"
@@ -54,6 +54,7 @@ private:
     static constexpr double kSquare = 2.0;
     static constexpr double kTrue = -1.0;  // a Boolean as a number
     static double truthOf(bool b) { return b ? kTrue : 0.0; }
+    static double squareSum(double a, double b) { return realPower(a, kSquare) + realPower(b, kSquare); }
 
     enum class Type : uint8_t { Real, Bool, Whole };
     enum class Op : uint8_t {
@@ -89,7 +90,7 @@ private:
 
 // In line with the evaluation that runs it: the call alone would be a good part of the time.
 TAV_FORCE_INLINE inline bool ExprRealProgram::run(const NamedVariables& variables,
-                                                        Ref<FunctionLib>& functionLib, Variant& result) {
+                                                  Ref<FunctionLib>& functionLib, Variant& result) {
     if (!built_) return false;
     double* const r = registers_.data();
     for (const Load& load : loads_) {
@@ -110,7 +111,7 @@ TAV_FORCE_INLINE inline bool ExprRealProgram::run(const NamedVariables& variable
             case Op::Pow: x = realPower(r[i.a], r[i.b]); break;
             case Op::Square: x = realPower(r[i.a], kSquare); break;
             // Squares are never negative: a sum that is finite had finite terms.
-            case Op::SquareSum: x = realPower(r[i.a], kSquare) + realPower(r[i.b], kSquare); break;
+            case Op::SquareSum: x = squareSum(r[i.a], r[i.b]); break;
             // A NaN compared is left to the Variant comparison.
             case Op::Less:
                 if (std::isunordered(r[i.a], r[i.b])) return false;
@@ -144,7 +145,7 @@ TAV_FORCE_INLINE inline bool ExprRealProgram::run(const NamedVariables& variable
                 continue;
             }
             case Op::Magnitude: {
-                const double sum = realPower(r[i.a], kSquare) + realPower(r[i.b], kSquare);
+                const double sum = squareSum(r[i.a], r[i.b]);
                 if (!std::isfinite(sum)) return false;
                 if (!functionLib) makeLibrary(functionLib);
                 r[i.to] = std::sqrt(sum);

@@ -35,12 +35,11 @@ std::string FormRunner::metaFilePath(std::string_view file) const {
     const std::filesystem::path given(file);
     if (file.find(ContainerInits::Text::PathSeparator) == std::string_view::npos || given.is_absolute())
         return std::string(file);
-    // A form named without a folder (or read from text) is the current directory's.
-    std::filesystem::path folder = std::filesystem::path(path_).parent_path();
-    if (folder.empty()) folder = std::filesystem::current_path();
+    // A form named without a folder is the current directory's; one read from text has no
+    // path at all, and its meta file is taken relative to the current directory as given.
     std::error_code ec;
-    const std::filesystem::path absolute = std::filesystem::absolute(folder, ec);
-    return ((ec ? folder : absolute) / given).string();
+    const std::filesystem::path form = std::filesystem::absolute(std::filesystem::path(path_), ec);
+    return ec ? std::string(file) : (form.parent_path() / given).string();
 }
 
 Variant FormRunner::shownValue(const Variant& value) {

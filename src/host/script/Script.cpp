@@ -1,5 +1,6 @@
 #include "host/script/Script.h"
 
+#include <algorithm>
 #include <array>
 
 #include "host/script/ScriptText.h"
@@ -146,9 +147,8 @@ constexpr size_t kLongestGroupNumber = 3;
 bool hasOverlongBackReference(std::string_view pattern) {
     for (size_t i = 0; i + 1 < pattern.size(); ++i) {
         if (pattern[i] != '\\') continue;
-        size_t digits = 0;
-        while (i + 1 + digits < pattern.size() && pattern[i + 1 + digits] >= '0' && pattern[i + 1 + digits] <= '9')
-            ++digits;
+        const std::string_view rest = pattern.substr(i + 1);
+        const size_t digits = std::min(rest.find_first_not_of("0123456789"), rest.size());
         if (digits > kLongestGroupNumber) return true;
         i += digits ? digits : 1;  // past the escaped character
     }
