@@ -20,18 +20,28 @@ int runVectors(const std::vector<std::string>& args, std::istream& in, std::ostr
         src = &file;
     }
     std::string line;
+    int lineNo = 0;
+    int status = ExitOk;
     while (std::getline(*src, line)) {
+        ++lineNo;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         vectors::Case c;
         if (!vectors::parseLine(line, c)) {
             out << line << '\n';  // comments and blank lines are echoed
             continue;
         }
+        if (const std::string why = vectors::malformed(c); !why.empty()) {
+            // Left unanswered: an Err: here would read as the operation's result.
+            err << "tavparts vectors: line " << lineNo << ": " << why << "\n";
+            out << line << '\n';
+            status = ExitFailure;
+            continue;
+        }
         out << c.op;
         for (const auto& a : c.args) out << '\t' << a;
         out << "\t=>\t" << vectors::run(c) << '\n';
     }
-    return ExitOk;
+    return status;
 }
 
 }  // namespace tav::cli

@@ -15,9 +15,8 @@ constexpr char IsoDateSeparator = '-';
 constexpr char ListSeparator = ',';  // "January 2, 2000", "Sat, 1 Jan 2000"
 constexpr size_t MaxTokens = 24;
 constexpr int NumberCap = 1'000'000'000;  // digits beyond this only make the number invalid
-constexpr int MaxDayOfMonth = 31;
 constexpr int MonthsPerYear = 12;
-constexpr int FullYearDigits = 3;      // "100" is the year 100, "99" a two-digit year
+constexpr int CenturyYears = 100;      // years below are written with two digits
 constexpr int TwoDigitYearPivot = 30;  // 00..29 are 2000..2029, 30..99 are 1930..1999
 constexpr int CenturyBefore = 1900;
 constexpr int CenturyAfter = 2000;
@@ -32,8 +31,7 @@ enum class Kind : unsigned char { Number, Month, DayName, AmPm, DateSep, TimeSep
 
 struct Token {
     Kind kind;
-    int value = 0;   // Number: the value (capped); Month: 1..12; AmPm: 0 for AM, 1 for PM
-    int digits = 0;  // Number: how many digits were written
+    int value = 0;  // Number: the value (capped); Month: 1..12; AmPm: 0 for AM, 1 for PM
 };
 
 struct Tokens {
@@ -129,7 +127,6 @@ std::optional<Tokens> tokenize(std::string_view s, const Locale& loc) {
             Token num{Kind::Number};
             for (; n < s.size() && isDigit(s[n]); ++n) {
                 num.value = num.value >= NumberCap / 10 ? NumberCap : num.value * 10 + (s[n] - '0');
-                ++num.digits;
             }
             if (!t.push(num)) return std::nullopt;
         } else if (isLetter(s.front()) && !blanks::lengthAtFront(s)) {
@@ -183,13 +180,10 @@ size_t readTime(const Tokens& t, size_t i, Time& time) {
     return j;
 }
 
-bool yearLike(const Token& n) {
-    return n.digits >= FullYearDigits || n.value > MaxDayOfMonth;
-}
-
-int fullYear(const Token& n) {
-    if (n.digits >= FullYearDigits) return n.value;
-    return n.value + (n.value < TwoDigitYearPivot ? CenturyAfter : CenturyBefore);
+// A year below 100: 0..29 are 2000..2029, 30..99 are 1930..1999.
+int fullYear(int year) {
+    if (year >= CenturyYears) return year;
+    return year + (year < TwoDigitYearPivot ? CenturyAfter : CenturyBefore);
 }
 
 // The year a date without one takes, asked of the clock only when such a date turns up (the
@@ -212,45 +206,77 @@ struct DayParts {
     int year = 0, month = 0, day = 0;
 };
 
-// Year, month and day from up to three numbers and an optional month name.
-std::optional<DayParts> resolve(const Token* nums, size_t count, int monthName,
-                                const YearSource& year, const Locale& loc) {
-    DayParts p;
-    if (monthName) {
-        if (count == 1) {
-            if (yearLike(nums[0]))
-                p = {fullYear(nums[0]), monthName, 1};
-            else
-                p = {year.get(), monthName, nums[0].value};
-        } else if (count == 2) {
-            if (yearLike(nums[0]))
-                p = {fullYear(nums[0]), monthName, nums[1].value};
-            else
-                p = {fullYear(nums[1]), monthName, nums[0].value};
-        } else {
-            return std::nullopt;
+// A date field as written: a number, or a month name (its month number).
+struct Field {
+    int value = 0;
+    bool monthName = false;
+};
+
+// The orders in which the fields of a date may stand, and where each order finds the day,
+// the month and the year. Within one pass the orders are tried in the sequence of this table.
+struct Order {
+    unsigned bit;
+    int day, month, year;
+};
+enum : unsigned { MDY = 1, YMD = 2, YDM = 4, DMY = 8, MYD = 16, DYM = 32 };
+constexpr std::array<Order, 6> Orders{{{MDY, 1, 0, 2}, {YMD, 2, 1, 0}, {YDM, 1, 2, 0},
+                                       {DMY, 0, 1, 2}, {MYD, 2, 0, 1}, {DYM, 0, 2, 1}}};
+
+bool validDay(int day, int month, int year) {
+    return month >= 1 && month <= MonthsPerYear && day >= 1 &&
+           day <= date::daysInMonth(fullYear(year), month);
+}
+
+// The orders a locale tries first, and those it tries only when nothing else fits.
+unsigned preferredOrder(Locale::DateOrder order) {
+    switch (order) {
+        case Locale::DateOrder::MDY: return MDY;
+        case Locale::DateOrder::DMY: return DMY;
+        case Locale::DateOrder::YMD: break;
+    }
+    return YMD;
+}
+
+unsigned lastResortOrders(Locale::DateOrder order) {
+    return order == Locale::DateOrder::DMY ? MDY | YMD | MYD : DMY | YDM;
+}
+
+// Tries the `allowed` orders on three values: first the locale's own order, then those
+// compatible with it, then any other. The first order whose day and month exist wins.
+std::optional<DayParts> firstValidOrder(const std::array<int, MaxDateNumbers>& v, unsigned allowed,
+                                        Locale::DateOrder localeOrder) {
+    const unsigned passes[] = {preferredOrder(localeOrder), ~lastResortOrders(localeOrder), ~0u};
+    for (const unsigned pass : passes) {
+        for (const Order& o : Orders) {
+            if (!(allowed & pass & o.bit)) continue;
+            if (validDay(v[o.day], v[o.month], v[o.year]))
+                return DayParts{fullYear(v[o.year]), v[o.month], v[o.day]};
+            allowed &= ~o.bit;
         }
-        return p;
     }
-    const bool dayFirst = loc.dateOrder == Locale::DateOrder::DMY;
-    if (count == 3) {
-        if (yearLike(nums[0]) || loc.dateOrder == Locale::DateOrder::YMD)
-            p = {fullYear(nums[0]), nums[1].value, nums[2].value};
-        else if (dayFirst)
-            p = {fullYear(nums[2]), nums[1].value, nums[0].value};
-        else
-            p = {fullYear(nums[2]), nums[0].value, nums[1].value};
-    } else if (count == 2) {
-        if (yearLike(nums[0])) return DayParts{fullYear(nums[0]), nums[1].value, 1};
-        if (yearLike(nums[1])) return DayParts{fullYear(nums[1]), nums[0].value, 1};
-        p = dayFirst ? DayParts{year.get(), nums[1].value, nums[0].value}
-                     : DayParts{year.get(), nums[0].value, nums[1].value};
-    } else {
-        return std::nullopt;
-    }
-    // A "month" past 12 with a day that could be a month: the text was written day first.
-    if (p.month > MonthsPerYear && p.day <= MonthsPerYear) std::swap(p.month, p.day);
-    return p;
+    return std::nullopt;
+}
+
+// Year, month and day from two or three fields. A month name fixes where the month stands;
+// otherwise every order of numbers is a candidate. Two fields that make no month and day
+// (of the current year) are read as a month and a year, on the 1st.
+std::optional<DayParts> resolve(const Field* fields, size_t count, const YearSource& year,
+                                const Locale& loc) {
+    if (count < 2) return std::nullopt;
+    unsigned allowed = MDY | DMY;
+    if (count == 3) allowed |= YMD | YDM | MYD | DYM;
+    if (fields[0].monthName)
+        allowed = MDY;
+    else if (fields[1].monthName)
+        allowed = count == 3 ? DMY | YMD : DMY;
+    else if (count == 3 && fields[2].monthName)
+        allowed = YDM;
+    std::array<int, MaxDateNumbers> v{fields[0].value, fields[1].value,
+                                      count == 3 ? fields[2].value : year.get()};
+    if (auto p = firstValidOrder(v, allowed, loc.dateOrder)) return p;
+    if (count == 3) return std::nullopt;
+    v[2] = 1;
+    return firstValidOrder(v, YMD | MYD, loc.dateOrder);
 }
 
 }  // namespace
@@ -267,15 +293,15 @@ std::optional<double> read(std::string_view text, const Locale& loc, int current
     Time time;
     bool hasTime = false;
     bool fieldsBeforeTime = false;  // the time then ends the text: "1 2.3 4" is no date
-    Token nums[MaxDateNumbers];
-    size_t numCount = 0;
-    int monthName = 0;
+    Field fields[MaxDateNumbers];
+    size_t fieldCount = 0;
+    bool monthName = false;
     for (size_t i = 0; i < t.size;) {
         const size_t next = readTime(t, i, time);
         if (next != i) {
             if (hasTime) return std::nullopt;
             hasTime = true;
-            fieldsBeforeTime = numCount > 0 || monthName;
+            fieldsBeforeTime = fieldCount > 0;
             i = next;
             continue;
         }
@@ -283,12 +309,10 @@ std::optional<double> read(std::string_view text, const Locale& loc, int current
         if (isField(tok.kind) && hasTime && fieldsBeforeTime) return std::nullopt;
         switch (tok.kind) {
             case Kind::Number:
-                if (numCount == MaxDateNumbers) return std::nullopt;
-                nums[numCount++] = tok;
-                break;
             case Kind::Month:
-                if (monthName) return std::nullopt;
-                monthName = tok.value;
+                if (fieldCount == MaxDateNumbers) return std::nullopt;
+                if (tok.kind == Kind::Month && std::exchange(monthName, true)) return std::nullopt;
+                fields[fieldCount++] = Field{tok.value, tok.kind == Kind::Month};
                 break;
             case Kind::DayName:
             case Kind::DateSep:
@@ -301,8 +325,8 @@ std::optional<double> read(std::string_view text, const Locale& loc, int current
     }
 
     double day = 0;
-    if (numCount > 0 || monthName) {
-        const auto parts = resolve(nums, numCount, monthName, YearSource{currentYear}, loc);
+    if (fieldCount > 0) {
+        const auto parts = resolve(fields, fieldCount, YearSource{currentYear}, loc);
         if (!parts || parts->year < date::MinYear || parts->year > date::MaxYear)
             return std::nullopt;
         const auto serial = date::serialFromDate(parts->year, parts->month, parts->day);

@@ -123,6 +123,20 @@ std::string run(const Case& c) {
     return run(c.op, values);
 }
 
+std::string malformed(const Case& c) {
+    if (!isOperation(c.op, c.args.size()))
+        return "unknown operation '" + c.op + "' with " + std::to_string(c.args.size()) +
+               " argument(s)";
+    for (const auto& a : c.args) {
+        try {
+            literal::parse(a);
+        } catch (const AutomationError& e) {
+            return "argument '" + a + "': " + e.description();
+        }
+    }
+    return {};
+}
+
 bool sameResult(std::string_view expected, std::string_view actual) {
     expected = trim(expected);
     actual = trim(actual);

@@ -23,6 +23,10 @@ bool parseLine(std::string_view line, Case& out);
 std::string run(std::string_view op, std::span<const Variant> args);
 std::string run(const Case& c);
 
+// Why a case cannot be run as written (an unknown operation, or an argument that is no typed
+// literal); empty when it can. Such a line is a fault of the vector file, not a result.
+std::string malformed(const Case& c);
+
 // Whether `op` names an operation taking `arity` arguments.
 bool isOperation(std::string_view op, size_t arity);
 

@@ -15,15 +15,18 @@ void runFile(const std::string& name) {
     std::ifstream in(std::string(TAV_TEST_DATA) + "/" + name);
     ASSERT_TRUE(in) << "missing vector file " << name;
     std::string line;
-    int lineNo = 0, cases = 0, failures = 0;
+    int lineNo = 0, cases = 0;
     while (std::getline(in, line)) {
         ++lineNo;
         tav::vectors::Case c;
         if (!tav::vectors::parseLine(line, c)) continue;
         ++cases;
+        if (const std::string why = tav::vectors::malformed(c); !why.empty()) {
+            ADD_FAILURE() << name << ":" << lineNo << ": " << why;
+            continue;
+        }
         const std::string got = tav::vectors::run(c);
         if (!tav::vectors::sameResult(c.expected, got)) {
-            ++failures;
             ADD_FAILURE() << name << ":" << lineNo << ": " << line << "\n    got " << got;
         }
     }
