@@ -62,6 +62,8 @@ TEST(ScriptRunner, AScriptThatCannotBeReadNamesTheLineAndRunsNothing) {
         {"=> ok\n", "line 1: an expectation must follow a command"},
         {"show x\n=~ (\n", "line 2: not a regular expression: ("},
         {"show x\n=~ a\\22222222222222222222\n", "line 2: not a regular expression: a\\22222222222222222222"},
+        {"show x\n=~ a{61111111111111111111}\n", "line 2: not a regular expression: a{61111111111111111111}"},
+        {"show x\n=~ a{1,61111111111111111111}\n", "line 2: not a regular expression: a{1,61111111111111111111}"},
         {"get x\n", "line 1: expected NAME.Member or NAME.Interface.Member"},
         {"let x.Value\n", "line 1: expected a value"},
         {"answer I4:1\n", "line 1: expected a Str: literal"},

@@ -141,16 +141,29 @@ void statementBody(Shape shape, std::string_view rest, Script::Statement& s) {
     }
 }
 
-// Whether a pattern escapes a run of digits longer than any group number: the library's regex
-// compiler reads such a back-reference number into a long without checking for overflow.
-constexpr size_t kLongestGroupNumber = 3;
-bool hasOverlongBackReference(std::string_view pattern) {
-    for (size_t i = 0; i + 1 < pattern.size(); ++i) {
-        if (pattern[i] != '\\') continue;
+// Whether a pattern holds a number longer than any group number or repetition count could be,
+// after a backslash or in braces: the library's regex compiler reads such a number into a long
+// without checking for overflow. Character classes are skipped ("[{0-9]" holds no count).
+constexpr size_t kLongestPatternNumber = 6;
+bool hasOverlongNumber(std::string_view pattern) {
+    bool inClass = false, inBraces = false;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
         const std::string_view rest = pattern.substr(i + 1);
         const size_t digits = std::min(rest.find_first_not_of("0123456789"), rest.size());
-        if (digits > kLongestGroupNumber) return true;
-        i += digits ? digits : 1;  // past the escaped character
+        if (c == '\\') {
+            if (!inClass && digits > kLongestPatternNumber) return true;
+            i += digits ? digits : 1;  // past the escaped character
+        } else if (inClass) {
+            inClass = c != ']';
+        } else if (c == '[') {
+            inClass = true;
+        } else if (c == '{' || (c == ',' && inBraces)) {
+            inBraces = true;
+            if (digits > kLongestPatternNumber) return true;
+        } else if (c == '}') {
+            inBraces = false;
+        }
     }
     return false;
 }
@@ -164,7 +177,7 @@ Script::Expectation expectation(std::string_view line, int number) {
     if (regex) {
         e.kind = Script::Expectation::Kind::Regex;
         try {
-            if (hasOverlongBackReference(e.text)) fail(T::BadRegex, e.text);
+            if (hasOverlongNumber(e.text)) fail(T::BadRegex, e.text);
             e.regex = std::regex(e.text, std::regex::ECMAScript);
         } catch (const std::regex_error&) {
             fail(T::BadRegex, e.text);
