@@ -5,6 +5,7 @@
 
 #include "automation/values/AutomationError.h"
 #include "automation/values/ErrorNumbers.h"
+#include "automation/values/Utf8.h"
 #include "expr/ExprEvaluatorText.h"
 #include "expr/Tokenizer.h"
 
@@ -116,7 +117,9 @@ void ExprTokens::classify(int32_t index, const InterfaceDesc& functions) {
         lx.kind = KindName;
         lx.function = functions.find(t);
     } else {
-        lx.error = addError(err::InvalidProcedureCall, "", std::string(text::ErrLeadingChar) + static_cast<char>(first));
+        // The whole character, also when it takes more than one byte.
+        lx.error = addError(err::InvalidProcedureCall, "",
+                            std::string(text::ErrLeadingChar) + t.substr(0, utf8::charLength(t, 0)));
     }
 }
 

@@ -90,6 +90,8 @@ TEST(ExprEvaluator, EveryFailureHasItsNumberSourceAndMessage) {
         {"2e-$", {}, "Err:5 \"\" \"Unexpected leading char in token: $\""},
         {".5", {}, "Err:5 \"\" \"Unexpected leading char in token: .\""},
         {"1 + $x", {}, "Err:5 \"\" \"Unexpected leading char in token: $\""},
+        {"\u00e9 + 1", {}, "Err:5 \"\" \"Unexpected leading char in token: \u00e9\""},
+        {"1 + \u20acx", {}, "Err:5 \"\" \"Unexpected leading char in token: \u20ac\""},
         {"1 / 0", {}, "Err:11 \"\" \"Division by zero\""},
         {"\"a\" * 2", {}, "Err:13 \"\" \"Type mismatch\""},
     });

@@ -7,6 +7,7 @@
 
 #include "automation/format/CompileCache.h"
 #include "automation/values/ForceInline.h"
+#include "automation/values/Utf8.h"
 
 namespace tav {
 
@@ -405,10 +406,7 @@ TAV_FORCE_INLINE inline void appendNumber(int value, uint8_t width, DateText& ou
 
 // The first character of a designator, whole even when it is not ASCII.
 std::string_view initial(std::string_view s) {
-    if (s.empty()) return s;
-    size_t n = 1;
-    while (n < s.size() && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80) ++n;
-    return s.substr(0, n);
+    return s.empty() ? s : s.substr(0, utf8::charLength(s, 0));
 }
 
 int clockHour(int hour, bool twelve) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "automation/format/UnicodeCase.h"
+#include "automation/values/Utf8.h"
 
 namespace tav {
 
@@ -19,23 +20,9 @@ std::string mapCase(std::string_view s, TextSection::Case mode) {
     return mode == TextSection::Case::Upper ? upperCased(s) : lowerCased(s);
 }
 
-bool isContinuation(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-// Byte length of the UTF-8 character starting at i; a stray or short sequence counts as many
-// characters as it has bytes, so that malformed text is laid out rather than refused.
-size_t charLength(std::string_view s, size_t i) {
-    const unsigned char lead = static_cast<unsigned char>(s[i]);
-    const size_t expected = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    size_t n = 1;
-    while (n < expected && i + n < s.size() && isContinuation(s[i + n])) ++n;
-    return n == expected ? n : 1;
-}
-
 int64_t countChars(std::string_view s) {
     int64_t n = 0;
-    for (size_t i = 0; i < s.size(); i += charLength(s, i)) ++n;
+    for (size_t i = 0; i < s.size(); i += utf8::charLength(s, i)) ++n;
     return n;
 }
 
@@ -89,7 +76,7 @@ void appendText(const TextSection& s, std::string_view value, std::string& out) 
         if (k < firstFilled || at >= value.size()) {
             if (it.blank != kNoBlank) out += it.blank;
         } else {
-            const size_t n = charLength(value, at);
+            const size_t n = utf8::charLength(value, at);
             out.append(value.substr(at, n));
             at += n;
         }

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "automation/values/Utf8.h"
+
 namespace tav::collation {
 
 namespace {
@@ -70,10 +72,6 @@ struct Element {
 // code point, so they sort after all text and never equal a real character.
 constexpr char32_t kInvalidByteBase = 0x110000;
 
-constexpr bool isContinuation(unsigned char b) noexcept {
-    return (b & 0xC0) == 0x80;
-}
-
 // Decodes the code point at `pos` and moves past it. Rejects overlong forms, surrogates and
 // values beyond U+10FFFF.
 constexpr char32_t decode(std::string_view s, size_t& pos) noexcept {
@@ -93,7 +91,7 @@ constexpr char32_t decode(std::string_view s, size_t& pos) noexcept {
     }
     if (length == 0 || pos + length > s.size()) return kInvalidByteBase + byte(pos++);
     for (size_t i = 1; i < length; ++i) {
-        if (!isContinuation(byte(pos + i))) return kInvalidByteBase + byte(pos++);
+        if (!utf8::isContinuation(s[pos + i])) return kInvalidByteBase + byte(pos++);
         c = (c << 6) | (byte(pos + i) & 0x3F);
     }
     if (c < low || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))

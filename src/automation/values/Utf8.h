@@ -1,0 +1,22 @@
+#pragma once
+#include <cstddef>
+#include <string_view>
+
+// The few UTF-8 facts that text handling here needs: where one character's bytes end.
+namespace tav::utf8 {
+
+constexpr bool isContinuation(char c) noexcept {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// Byte length of the character starting at `i`: its whole sequence when well formed, else 1,
+// so that malformed text goes byte by byte rather than being refused or cut inside a sequence.
+constexpr size_t charLength(std::string_view s, size_t i) noexcept {
+    const auto lead = static_cast<unsigned char>(s[i]);
+    const size_t expected = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    size_t n = 1;
+    while (n < expected && i + n < s.size() && isContinuation(s[i + n])) ++n;
+    return n == expected ? n : 1;
+}
+
+}  // namespace tav::utf8
