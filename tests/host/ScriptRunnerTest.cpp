@@ -52,8 +52,8 @@ TEST(ScriptRunner, PrintsOneLinePerCommandAndChecksExpectations) {
 
 TEST(ScriptRunner, AScriptThatCannotBeReadNamesTheLineAndRunsNothing) {
     struct Case {
-        const char* text;
-        const char* message;
+        std::string text;
+        std::string message;
     };
     const Case cases[] = {
         {"var x I4:1\nfrobnicate x\n", "line 2: unknown command 'frobnicate'"},
@@ -70,7 +70,7 @@ TEST(ScriptRunner, AScriptThatCannotBeReadNamesTheLineAndRunsNothing) {
         {"show 1x\n", "line 1: expected a variable name: 1x"},
         {"prompts now\n", "line 1: unexpected text: now"},
         {"get x.Y -> \n", "line 1: expected a variable name"},
-        {"var a [[$x], I2:1]\n", "line 1: malformed value: [[$x], ..."},
+        {"var a " + std::string(65, '[') + "$x" + std::string(65, ']') + "\n", "line 1: malformed value: " + std::string(40, '[') + "... ..."},
         {"var a [[$x], [$x, $x]]\n", "line 1: malformed value: [[$x], ..."},
         {"var a [&x]\n", "line 1: malformed value: [&x] ..."},
         {"var a [$x I2:1]\n", "line 1: malformed value: [$x ..."},

@@ -169,6 +169,16 @@ ClassDesc& ClassDesc::implements(const InterfaceDesc& iface) {
     return *this;
 }
 
+ClassDesc& ClassDesc::exposes(const InterfaceDesc& iface) {
+    implements(iface);
+    for (MemberDesc m : iface.members()) {
+        if (defaultInterface_.find(m.name)) continue;
+        m.id = DispIdUnknown;  // numbered after the default interface's own members
+        defaultInterface_.add(std::move(m));
+    }
+    return *this;
+}
+
 ClassDesc& ClassDesc::enumeration(const EnumDesc& e) {
     if (findEnumeration(e.name)) throw std::logic_error("enumeration '" + e.name + "' declared twice");
     enums_.push_back(&e);

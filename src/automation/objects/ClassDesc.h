@@ -157,6 +157,14 @@ public:
     ClassDesc& implements() {
         return implements(I::describeInterface());
     }
+    // The same, for an object that is dispatch-based through that interface: its members are
+    // also members of the default interface, so call by name reaches them without naming the
+    // interface. A name the default interface has already keeps its own member.
+    ClassDesc& exposes(const InterfaceDesc& iface);
+    template <class I>
+    ClassDesc& exposes() {
+        return exposes(I::describeInterface());
+    }
     // An enumeration this class brings into the type library.
     ClassDesc& enumeration(const EnumDesc& e);
     // An enumeration made at run time and owned by this table (and its copies).

@@ -286,7 +286,6 @@ int64_t parseCurrency(std::string_view body, std::string_view whole) {
 }
 
 // Arrays nest at most this deep, so that no text can exhaust the stack.
-constexpr int kMaxArrayNesting = 64;
 
 Variant parseArray(std::string_view& t, int depth);
 
@@ -347,7 +346,7 @@ Variant parseScalarOrArray(std::string_view& t, int depth = 0) {
 
 Variant parseArray(std::string_view& t, int depth) {
     const std::string_view whole = t;
-    if (depth > kMaxArrayNesting) malformed("arrays nested too deeply", whole.substr(0, 1));
+    if (depth > MaxArrayNesting) malformed("arrays nested too deeply", whole.substr(0, 1));
     t.remove_prefix(1);  // '['
     skipBlanks(t);
     // "[L: a, b]" starts the (first) dimension at L.

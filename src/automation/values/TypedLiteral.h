@@ -15,7 +15,9 @@ std::string print(const Variant& v);
 std::string quote(std::string_view s);
 
 // Parses one literal: the scalars, plus `Nothing`, `Unallocated` and arrays `[a, b]`,
-// `[[a, b], [c, d]]`. Throws AutomationError 13 with a description of what was wrong.
+// `[[a, b], [c, d]]` (two-dimensional when every element is a row, rows of one length), nested
+// at most MaxArrayNesting deep. Throws AutomationError 13 with a description of what was wrong.
+inline constexpr int MaxArrayNesting = 64;
 Variant parse(std::string_view text);
 
 // Parses a literal at the front of `text`, advancing it past what was read (arrays and

@@ -47,7 +47,7 @@ ClassDesc Binding::describe() {
     using C = Binding;
     return ClassDesc(std::string(T::Binding), std::string(T::BindingHelp))
         .add(property<&C::Name>(T::Name))
-        .implements<iTAVParentBinding>();
+        .exposes<iTAVParentBinding>();
 }
 
 Binding::Binding(Form& form, Parts parts)
@@ -136,6 +136,7 @@ void Binding::store() {
 }
 
 void Binding::wakeUp() {
+    tornDown_ = false;
     if (direct_) {
         direct_->WakeUp(source_->SourceObject(), propertyText_, controlObject_);
         return;
@@ -145,6 +146,7 @@ void Binding::wakeUp() {
 }
 
 void Binding::tearDown() {
+    tornDown_ = true;
     if (direct_) direct_->TearDown();
     for (const IRef<iTAVGluePart>& g : glues_) g->TearDown();
 }

@@ -64,6 +64,8 @@ public:
     void store();
     void wakeUp();
     void tearDown();
+    // Between a tear-down and the next wake-up the notifier's changes leave the binding alone.
+    bool tornDown() const { return tornDown_; }
     // Tells every glue that a cycle failed; what the glues do about it cannot fail the form.
     void reportError(Cycle cycle);
 
@@ -75,6 +77,7 @@ public:
     uint8_t pending = 0;
 
 private:
+    bool tornDown_ = false;
     Variant readSource();
     void writeSource(const Variant& value);
     void write(std::string_view property, const Variant& value);

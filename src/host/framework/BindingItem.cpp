@@ -8,7 +8,7 @@ namespace tav {
 
 ClassDesc BindingItem::describe() {
     return ClassDesc(std::string(FrameworkText::BindingItem), std::string(FrameworkText::BindingItemHelp))
-        .implements<iTAVBindingItem>();
+        .exposes<iTAVBindingItem>();
 }
 
 IRef<iTAVParentBinding> BindingItem::Parent() {

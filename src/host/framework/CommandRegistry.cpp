@@ -38,7 +38,7 @@ ClassDesc CommandRegistry::describe() {
     return ClassDesc(std::string(T::Commands), std::string(T::CommandsHelp))
         .add(method<&C::AddCommand>(T::AddCommand, {T::NameParam, T::BehaviourParam}))
         .add(property<&C::CommandRuns>(T::CommandRuns, {T::NameParam}))
-        .implements<iTAVCommandObject>();
+        .exposes<iTAVCommandObject>();
 }
 
 CommandRegistry::Command* CommandRegistry::find(std::string_view name) {

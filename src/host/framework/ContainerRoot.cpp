@@ -6,7 +6,7 @@ namespace tav {
 
 ClassDesc ContainerRoot::describe() {
     return ClassDesc(std::string(FrameworkText::ContainerRoot), std::string(FrameworkText::ContainerRootHelp))
-        .implements<iTAVContainerRoot>();
+        .exposes<iTAVContainerRoot>();
 }
 
 }  // namespace tav

@@ -6,7 +6,7 @@ namespace tav {
 
 ClassDesc ControlFinder::describe() {
     return ClassDesc(std::string(FrameworkText::ControlFinder), std::string(FrameworkText::ControlFinderHelp))
-        .implements<iTAVControlFinder>();
+        .exposes<iTAVControlFinder>();
 }
 
 Ref<Object> ControlFinder::FindControl(const Variant& Name) {

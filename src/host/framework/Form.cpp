@@ -311,7 +311,7 @@ void Form::propertyChanged(const BindingNotifier& n, std::string_view propertyNa
     log_.record(NotifierLog::Call::PropertyChanged, propertyName);
     for (size_t i = 0; i < bindings_.size(); ++i) {
         Binding& b = *bindings_[i];
-        if (b.shows(propertyName) && b.servedBy(n)) request(b, RequestDisplay);
+        if (b.shows(propertyName) && b.servedBy(n) && !b.tornDown()) request(b, RequestDisplay);
     }
 }
 
@@ -321,7 +321,7 @@ void Form::sourceChanged(const BindingNotifier& n) {
     log_.record(NotifierLog::Call::Changed);
     for (size_t i = 0; i < bindings_.size(); ++i) {
         Binding& b = *bindings_[i];
-        if (b.servedBy(n)) request(b, RequestWakeUp | RequestDisplay);
+        if (b.servedBy(n) && !b.tornDown()) request(b, RequestWakeUp | RequestDisplay);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "automation/values/Utf8.h"
 #include "host/script/ScriptText.h"
 
 namespace tav {
@@ -178,7 +179,7 @@ Script::Expectation expectation(std::string_view line, int number) {
         e.kind = Script::Expectation::Kind::Regex;
         try {
             if (hasOverlongNumber(e.text)) fail(T::BadRegex, e.text);
-            e.regex = std::regex(e.text, std::regex::ECMAScript);
+            e.regex = std::wregex(utf8::widened(e.text), std::regex::ECMAScript);
         } catch (const std::regex_error&) {
             fail(T::BadRegex, e.text);
         }

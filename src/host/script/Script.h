@@ -20,7 +20,7 @@ struct Script {
         Kind kind = Kind::Exact;
         std::string text;     // as written after "=> " or "=~ "
         std::string compare;  // the text compared (the prefix without " ...")
-        std::regex regex;     // Regex only
+        std::wregex regex;    // Regex only: matched by characters, not bytes
     };
 
     struct Statement {

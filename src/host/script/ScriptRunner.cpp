@@ -9,6 +9,7 @@
 #include "automation/objects/Invoke.h"
 #include "automation/objects/PropertyBag.h"
 #include "automation/values/TypedLiteral.h"
+#include "automation/values/Utf8.h"
 #include "contracts/Persistable.h"
 #include "contracts/iTAVGluePart.h"
 #include "host/framework/ErrorLine.h"
@@ -95,7 +96,7 @@ bool ScriptRunner::check(const Script::Expectation& e, const std::string& line) 
         case Script::Expectation::Kind::Prefix:
             return line.starts_with(e.compare);
         case Script::Expectation::Kind::Regex:
-            return std::regex_match(line, e.regex);
+            return std::regex_match(utf8::widened(line), e.regex);
     }
     return false;
 }
@@ -148,8 +149,7 @@ Variant ScriptRunner::valueOf(const ScriptValue& v) {
 
 Variant ScriptRunner::arrayOf(const ScriptValue& v) {
     const int32_t rows = static_cast<int32_t>(v.elements.size());
-    const bool twoDimensional = rows > 0 && v.elements.front().kind == ScriptValue::Kind::Array;
-    if (!twoDimensional) {
+    if (!scriptvalue::isTwoDimensional(v)) {
         SafeArray a({{0, rows}});
         for (int32_t i = 0; i < rows; ++i) a.at({i}) = valueOf(v.elements[static_cast<size_t>(i)]);
         return Variant(std::move(a));

@@ -30,10 +30,10 @@ bool isNameChar(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
 
-ScriptValue parseArray(std::string_view& text);
+ScriptValue parseArray(std::string_view& text, int depth);
 
 // One element of an array: ends before the "," or "]" that follows it.
-ScriptValue parseElement(std::string_view& text) {
+ScriptValue parseElement(std::string_view& text, int depth) {
     skipBlanks(text);
     if (text.empty()) throw ScriptSyntaxError(std::string(T::ExpectedValue));
     ScriptValue v;
@@ -54,14 +54,16 @@ ScriptValue parseElement(std::string_view& text) {
         text.remove_prefix(T::Missing.size());
         return v;
     }
-    if (first == T::ArrayOpen) return parseArray(text);
+    if (first == T::ArrayOpen) return parseArray(text, depth + 1);
     v.literal = literal::parsePrefix(text);
     return v;
 }
 
-// "[" element { "," element } "]", or "[]"; rows of a two-dimensional array are arrays of the
-// same length.
-ScriptValue parseArray(std::string_view& text) {
+// "[" element { "," element } "]", or "[]". As in a literal, an array whose elements are all
+// rows (arrays written in place) is two-dimensional and its rows have one length; any other is
+// one-dimensional, its array elements nested arrays.
+ScriptValue parseArray(std::string_view& text, int depth) {
+    if (depth > literal::MaxArrayNesting) throw ScriptSyntaxError(std::string(T::NestedTooDeeply));
     ScriptValue v;
     v.kind = ScriptValue::Kind::Array;
     text.remove_prefix(1);  // the "["
@@ -71,7 +73,7 @@ ScriptValue parseArray(std::string_view& text) {
         return v;
     }
     for (;;) {
-        v.elements.push_back(parseElement(text));
+        v.elements.push_back(parseElement(text, depth));
         skipBlanks(text);
         if (text.empty()) throw ScriptSyntaxError(std::string(T::ExpectedValue));
         const char c = text.front();
@@ -79,19 +81,21 @@ ScriptValue parseArray(std::string_view& text) {
         if (c == T::ArrayClose) break;
         if (c != T::ArraySeparator) throw ScriptSyntaxError(std::string(T::ExpectedValue));
     }
-    const auto isRow = [](const ScriptValue& e) { return e.kind == ScriptValue::Kind::Array; };
-    const size_t rows = static_cast<size_t>(std::count_if(v.elements.begin(), v.elements.end(), isRow));
-    if (rows != 0 && rows != v.elements.size()) throw ScriptSyntaxError(std::string(T::MixedRows));
-    for (const ScriptValue& row : v.elements) {
-        if (!isRow(row)) break;
-        if (row.elements.size() != v.elements.front().elements.size() ||
-            std::any_of(row.elements.begin(), row.elements.end(), isRow))
-            throw ScriptSyntaxError(std::string(T::RaggedRows));
+    if (isTwoDimensional(v)) {
+        for (const ScriptValue& row : v.elements)
+            if (row.elements.size() != v.elements.front().elements.size())
+                throw ScriptSyntaxError(std::string(T::RaggedRows));
     }
     return v;
 }
 
 }  // namespace
+
+bool isTwoDimensional(const ScriptValue& array) {
+    return !array.elements.empty() &&
+           std::all_of(array.elements.begin(), array.elements.end(),
+                       [](const ScriptValue& e) { return e.kind == ScriptValue::Kind::Array; });
+}
 
 std::string excerpt(std::string_view word) {
     constexpr size_t kLongest = 40;
@@ -142,7 +146,7 @@ ScriptValue parse(std::string_view& text) {
         // literal's own complaint.
         text = start;
         try {
-            v = parseArray(text);
+            v = parseArray(text, 1);
         } catch (const ScriptSyntaxError&) {
             throw ScriptSyntaxError(malformed);
         } catch (const AutomationError&) {

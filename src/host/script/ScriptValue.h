@@ -12,7 +12,7 @@ namespace tav {
 // included), Missing, a script variable: @name (its object), $name (a copy of its value),
 // &name (the variable itself, by reference), or an array whose elements include variables or
 // Missing, made when the line runs: [v, ...] one-dimensional, [[v, ...], ...] two-dimensional
-// (rows first), both from 0.
+// (rows first, when every element is a row), both from 0.
 struct ScriptValue {
     enum class Kind : uint8_t { Literal, Missing, ObjectVar, CopyVar, RefVar, Array };
     Kind kind = Kind::Literal;
@@ -29,6 +29,8 @@ public:
 
 namespace scriptvalue {
 
+// Whether an array value is two-dimensional: every element is a row written in place.
+bool isTwoDimensional(const ScriptValue& array);
 // Whether a word is a variable name: a letter or "_" and then letters, digits and "_".
 bool isName(std::string_view word);
 // A word as an error message quotes it: long words are cut short.
