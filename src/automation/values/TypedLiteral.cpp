@@ -346,7 +346,7 @@ Variant parseScalarOrArray(std::string_view& t, int depth = 0) {
 
 Variant parseArray(std::string_view& t, int depth) {
     const std::string_view whole = t;
-    if (depth > MaxArrayNesting) malformed("arrays nested too deeply", whole.substr(0, 1));
+    if (depth > MaxArrayNesting) malformed(NestedTooDeeply, whole.substr(0, 1));
     t.remove_prefix(1);  // '['
     skipBlanks(t);
     // "[L: a, b]" starts the (first) dimension at L.

@@ -18,6 +18,7 @@ std::string quote(std::string_view s);
 // `[[a, b], [c, d]]` (two-dimensional when every element is a row, rows of one length), nested
 // at most MaxArrayNesting deep. Throws AutomationError 13 with a description of what was wrong.
 inline constexpr int MaxArrayNesting = 64;
+inline constexpr std::string_view NestedTooDeeply = "arrays nested too deeply";
 Variant parse(std::string_view text);
 
 // Parses a literal at the front of `text`, advancing it past what was read (arrays and

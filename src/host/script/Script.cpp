@@ -147,12 +147,16 @@ void statementBody(Shape shape, std::string_view rest, Script::Statement& s) {
 // without checking for overflow. Character classes are skipped ("[{0-9]" holds no count).
 constexpr size_t kLongestPatternNumber = 6;
 bool hasOverlongNumber(std::string_view pattern) {
+    // How many digits follow position i (counted only where a number can start).
+    const auto digitsAfter = [pattern](size_t i) {
+        const std::string_view rest = pattern.substr(i + 1);
+        return std::min(rest.find_first_not_of("0123456789"), rest.size());
+    };
     bool inClass = false, inBraces = false;
     for (size_t i = 0; i < pattern.size(); ++i) {
         const char c = pattern[i];
-        const std::string_view rest = pattern.substr(i + 1);
-        const size_t digits = std::min(rest.find_first_not_of("0123456789"), rest.size());
         if (c == '\\') {
+            const size_t digits = digitsAfter(i);
             if (!inClass && digits > kLongestPatternNumber) return true;
             i += digits ? digits : 1;  // past the escaped character
         } else if (inClass) {
@@ -161,7 +165,7 @@ bool hasOverlongNumber(std::string_view pattern) {
             inClass = true;
         } else if (c == '{' || (c == ',' && inBraces)) {
             inBraces = true;
-            if (digits > kLongestPatternNumber) return true;
+            if (digitsAfter(i) > kLongestPatternNumber) return true;
         } else if (c == '}') {
             inBraces = false;
         }

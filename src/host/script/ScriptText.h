@@ -57,7 +57,6 @@ inline constexpr char ArrayOpen = '[';
 inline constexpr char ArrayClose = ']';
 inline constexpr char ArraySeparator = ',';
 inline constexpr std::string_view RaggedRows = "the rows of a two-dimensional array differ in length";
-inline constexpr std::string_view NestedTooDeeply = "arrays nested too deeply";
 inline constexpr std::string_view ByRefElement = "an array element cannot be passed by reference";
 
 // How the command line reports a script it cannot read.

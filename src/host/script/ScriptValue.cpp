@@ -63,7 +63,7 @@ ScriptValue parseElement(std::string_view& text, int depth) {
 // rows (arrays written in place) is two-dimensional and its rows have one length; any other is
 // one-dimensional, its array elements nested arrays.
 ScriptValue parseArray(std::string_view& text, int depth) {
-    if (depth > literal::MaxArrayNesting) throw ScriptSyntaxError(std::string(T::NestedTooDeeply));
+    if (depth > literal::MaxArrayNesting) throw ScriptSyntaxError(std::string(literal::NestedTooDeeply));
     ScriptValue v;
     v.kind = ScriptValue::Kind::Array;
     text.remove_prefix(1);  // the "["
