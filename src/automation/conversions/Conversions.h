@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "automation/values/Locale.h"
+#include "automation/locale/Locale.h"
 #include "automation/values/Variant.h"
 
 // Conversions with the rules of OLE Automation (VariantChangeTypeEx) for a locale, en-US by

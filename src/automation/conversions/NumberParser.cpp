@@ -267,6 +267,11 @@ bool roundsUp(const ParsedNumber& n, int64_t at, uint64_t kept) {
     return n.sticky || (kept & 1u) != 0;
 }
 
+// Whether the separator `sep` (lead byte `lead`, never empty) starts at body[i].
+TAV_FORCE_INLINE inline bool separatorAt(std::string_view body, size_t i, std::string_view sep, char lead) {
+    return body[i] == lead && (sep.size() == 1 || body.substr(i).starts_with(sep));
+}
+
 // scan(), in line with its callers here (readDouble() above all).
 TAV_FORCE_INLINE inline bool scanNumber(std::string_view text, const Locale& loc, ParsedNumber& n) {
     n.negative = n.radixLiteral = n.radixTooWide = n.sticky = false;
@@ -282,22 +287,43 @@ TAV_FORCE_INLINE inline bool scanNumber(std::string_view text, const Locale& loc
     // Locals that no digit stored can change: they stay in registers.
     const std::string_view body = s;
     char* const digits = n.digits.data();
-    const char thousands = loc.thousandsSeparator;
+    const std::string_view thousands = loc.thousandsSeparator;
+    const std::string_view decimal = loc.decimalSeparator;
+    // A locale without one of the separators has a lead byte that text cannot match then.
+    const bool grouped = !thousands.empty();
+    const char thousandsLead = grouped ? thousands.front() : '\0';
+    const char decimalLead = decimal.empty() ? '\0' : decimal.front();
     DigitRun run;
     size_t i = 0;
     for (; i < body.size(); ++i) {
         const char c = body[i];
         if (const unsigned d = digitOf(c); d <= 9)
             addDigit(run, digits, c, d);
-        else if (c != thousands || i == 0)  // separators only after the first digit
+        else if (i != 0 && grouped && separatorAt(body, i, thousands, thousandsLead))  // after a digit
+            i += thousands.size() - 1;
+        else
             break;
     }
     bool anyDigit = i > 0;
-    if (i < body.size() && body[i] == loc.decimalSeparator) {
-        const size_t fraction = ++i;
-        for (unsigned d; i < body.size() && (d = digitOf(body[i])) <= 9; ++i) addDigit(run, digits, body[i], d);
-        run.exponent -= static_cast<int64_t>(i - fraction);
-        anyDigit = anyDigit || i > fraction;
+    if (i < body.size() && !decimal.empty() && separatorAt(body, i, decimal, decimalLead)) {
+        i += decimal.size();
+        // Thousands separators may stand among the decimals too ("1.234,5" reads as 1.2345 where
+        // the point is the decimal separator); they count no place.
+        size_t fractionDigits = 0;
+        for (; i < body.size(); ++i) {
+            const char c = body[i];
+            if (const unsigned d = digitOf(c); d <= 9) {
+                addDigit(run, digits, c, d);
+                ++fractionDigits;
+            } else if ((anyDigit || fractionDigits > 0) && grouped &&
+                       separatorAt(body, i, thousands, thousandsLead)) {
+                i += thousands.size() - 1;
+            } else {
+                break;
+            }
+        }
+        run.exponent -= static_cast<int64_t>(fractionDigits);
+        anyDigit = anyDigit || fractionDigits > 0;
     }
     s.remove_prefix(i);
     if (!anyDigit || !takeExponent(s, run)) return false;
