@@ -17,6 +17,7 @@
 #include "automation/vectors/VectorOps.h"
 #include "host/forms/FormText.h"
 #include "host/framework/Form.h"
+#include "qt/QtLocale.h"
 #include "qt/QtStrings.h"
 #include "qt/QtText.h"
 #include "qt/WidgetKinds.h"
@@ -46,6 +47,7 @@ QString lineText(const FormFile::Line& line, size_t i) {
 
 FormWindow::FormWindow(const FormFile& file, std::vector<FormFile::Line> steps, QWidget* parent)
     : QWidget(parent), steps_(std::move(steps)) {
+    qtlocale::follow();
     setWindowTitle(qtext(QtText::WindowTitle) + QFileInfo(qtext(file.path)).fileName());
     runner_.setControlMaker([this](const FormFile::Line& line) { return makeControl(line); });
     runner_.load(file);

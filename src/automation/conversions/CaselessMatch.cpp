@@ -2,6 +2,7 @@
 
 #include <unicode/uchar.h>
 
+#include "automation/conversions/Blanks.h"
 #include "automation/values/Utf8.h"
 
 namespace tav::caseless {
@@ -38,18 +39,28 @@ size_t prefixLength(std::string_view text, std::string_view word) {
     size_t t = 0, w = 0;
     while (w < word.size()) {
         if (t >= text.size()) return 0;
-        const auto tb = static_cast<unsigned char>(text[t]);
-        const auto wb = static_cast<unsigned char>(word[w]);
-        if (tb < AsciiLimit && wb < AsciiLimit) {  // the common case: both ASCII
-            if (asciiFold(tb) != asciiFold(wb)) return 0;
+        const auto textByte = static_cast<unsigned char>(text[t]);
+        const auto wordByte = static_cast<unsigned char>(word[w]);
+        const bool ascii = textByte < AsciiLimit && wordByte < AsciiLimit;
+        if (ascii && !blanks::isAsciiBlank(static_cast<char>(wordByte))) {  // the common case
+            if (asciiFold(textByte) != asciiFold(wordByte)) return 0;
             ++t;
             ++w;
             continue;
         }
-        size_t tl = 0, wl = 0;
-        if (fold(decodeAt(text, t, tl)) != fold(decodeAt(word, w, wl))) return 0;
-        t += tl;
-        w += wl;
+        // A blank of the word matches any blank: the data writes "p. m." with a no-break space,
+        // people type an ordinary one.
+        if (const size_t wordBlank = blanks::lengthAtFront(word.substr(w))) {
+            const size_t textBlank = blanks::lengthAtFront(text.substr(t));
+            if (textBlank == 0) return 0;
+            t += textBlank;
+            w += wordBlank;
+            continue;
+        }
+        size_t textLength = 0, wordLength = 0;
+        if (fold(decodeAt(text, t, textLength)) != fold(decodeAt(word, w, wordLength))) return 0;
+        t += textLength;
+        w += wordLength;
     }
     return t;
 }

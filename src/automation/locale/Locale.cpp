@@ -30,6 +30,7 @@ const environmentlocale::Choice& environment() {
 namespace localedetail {
 
 constinit thread_local const Locale* threadLocale = nullptr;
+constinit thread_local bool threadChose = false;
 
 const Locale& adoptProcessDefault() noexcept {
     const Locale& loc = Locale::processDefault();

@@ -86,6 +86,9 @@ struct Locale {
     static const Locale& current() noexcept;
     // Makes `loc` the calling thread's locale until it is set again; `loc` must outlive that.
     static void setCurrent(const Locale& loc) noexcept;
+    // Whether the calling thread's locale was set with setCurrent() (by the application) rather
+    // than taken from the process default.
+    static bool chosenForThread() noexcept;
 
     // The record of a BCP 47 name ("de-DE", "fr-CA", "sv"), made on first use and shared from
     // then on. A name that is malformed or names no locale the regional data knows raises
@@ -115,9 +118,18 @@ class LocaleScope {
     const Locale& previous_;
 };
 
+// What `f` gives when run in locale `loc` on the calling thread (text that is stored must read
+// the same everywhere: withLocale(Locale::enUS(), ...)).
+template <class F>
+decltype(auto) withLocale(const Locale& loc, F&& f) {
+    const LocaleScope scope(loc);
+    return f();
+}
+
 namespace localedetail {
 // The calling thread's locale; null until the thread first asks or sets one.
 extern constinit thread_local const Locale* threadLocale;
+extern constinit thread_local bool threadChose;
 const Locale& adoptProcessDefault() noexcept;
 }  // namespace localedetail
 
@@ -129,6 +141,11 @@ inline const Locale& Locale::current() noexcept {
 
 inline void Locale::setCurrent(const Locale& loc) noexcept {
     localedetail::threadLocale = &loc;
+    localedetail::threadChose = true;
+}
+
+inline bool Locale::chosenForThread() noexcept {
+    return localedetail::threadChose;
 }
 
 }  // namespace tav

@@ -25,7 +25,7 @@ constexpr char Underscore = '_';
 constexpr std::string_view PosixSuffixMarks = ".@";
 constexpr char KeywordMark = '@';  // in an ICU id: keywords follow
 constexpr std::string_view RootId = "root";
-constexpr std::array<std::string_view, 4> DefaultPosixNames = {"C", "POSIX", "", "c"};
+constexpr std::array<std::string_view, 3> DefaultPosixNames = {"C", "POSIX", "c"};
 
 [[noreturn]] void refuse(std::string_view why, std::string_view name, bool quoted = true) {
     std::string text(why);
@@ -99,8 +99,11 @@ Resolved resolve(std::string_view name) {
 }
 
 std::string fromPosix(std::string_view value) {
-    // "C.UTF-8" and "C.utf8" come down to "C"; a bare codeset is no locale either.
+    if (value.empty()) return {};
+    // "C.UTF-8" and "C.utf8" come down to "C". Nothing before the codeset is no locale: the
+    // value goes on as it is, to be refused.
     const std::string_view base = value.substr(0, value.find_first_of(PosixSuffixMarks));
+    if (base.empty()) return std::string(value);
     for (std::string_view d : DefaultPosixNames)
         if (base == d) return {};
     std::string tag(base);

@@ -24,6 +24,16 @@ constexpr std::array<std::string_view, 12> DirectionMarks = {
     "\xE2\x80\xAA", "\xE2\x80\xAB", "\xE2\x80\xAC", "\xE2\x80\xAD", "\xE2\x80\xAE",  // embeddings
     "\xE2\x81\xA6", "\xE2\x81\xA7", "\xE2\x81\xA8", "\xE2\x81\xA9"};              // isolates
 
+// The no-break spaces the data puts between number and symbol; the platform's currency layouts
+// have an ordinary space there.
+constexpr std::array<std::string_view, 2> LayoutBlanks = {"\xC2\xA0", "\xE2\x80\xAF"};
+
+size_t blankAt(std::string_view s, size_t i) {
+    for (std::string_view b : LayoutBlanks)
+        if (s.substr(i).starts_with(b)) return b.size();
+    return 0;
+}
+
 bool isLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
@@ -149,6 +159,9 @@ std::pair<std::string, std::string> currencyLayouts(std::string_view pattern) {
                 const size_t end = close == std::string_view::npos ? section.size() : close;
                 out.append(section.substr(i + 1, end - i - 1));
                 i = end + 1;
+            } else if (const size_t blank = blankAt(section, i)) {
+                out += Blank;
+                i += blank;
             } else {
                 out += section[i++];
             }

@@ -25,7 +25,8 @@ std::string separatorAfter(std::string_view picture, std::string_view firstLette
 
 // The positive and negative currency layouts of a currency pattern ("¤#,##0.00" gives "$n" and
 // "-$n"): '$' the symbol, 'n' the number; without a negative pattern, a minus sign goes in front
-// of the positive one.
+// of the positive one. A no-break space between number and symbol becomes an ordinary one, as
+// in the platform's layouts ("n $").
 std::pair<std::string, std::string> currencyLayouts(std::string_view pattern);
 
 // Removes the invisible direction marks (U+200E, U+200F, U+061C, U+202A..U+202E, U+2066..U+2069)

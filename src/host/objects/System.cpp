@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "automation/conversions/Conversions.h"
+#include "automation/locale/Locale.h"
 #include "automation/server/FileRegistry.h"
 #include "automation/values/ErrorNumbers.h"
 #include "sources/LoadedModules.h"
@@ -66,6 +67,7 @@ ClassDesc System::describe() {
         .add(method<&C::SetEnv>(T::SetEnv, {T::NameParam, opt(T::ValueParam)}))
         .add(method<&C::GetEnv>(T::GetEnv, {T::NameParam}))
         .add(property<&C::CurrentDir, &C::SetCurrentDir>(T::CurrentDir))
+        .add(property<&C::GetLocale, &C::SetLocale>(T::Locale))
         .add(method<&C::Path>(T::Path, {T::PartsParam}))
         .add(method<&C::Symlink>(T::Symlink, {T::TargetParam, T::LinkParam}))
         .add(method<&C::LibraryPath>(T::LibraryPath, {T::FileNameParam}))
@@ -131,6 +133,14 @@ void System::SetCurrentDir(std::string_view Path) {
     std::error_code ec;
     fs::current_path(fs::path(Path), ec);
     if (ec) fail(err::PathFileAccess, T::CannotChangeTo, Path, ec.message());
+}
+
+std::string System::GetLocale() {
+    return Locale::current().name;
+}
+
+void System::SetLocale(std::string_view Name) {
+    Locale::setCurrent(Locale::named(Name));
 }
 
 std::string System::Path(std::span<Variant> Parts) {

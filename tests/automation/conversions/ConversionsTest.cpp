@@ -252,17 +252,4 @@ TEST(ParseNumber, EveryShapeRoundsAsItsBareDigits) {
     }
 }
 
-TEST(ParseNumber, FollowsTheLocaleSeparatorsAndCurrency) {
-    Locale loc;
-    loc.decimalSeparator = ',';
-    loc.thousandsSeparator = '.';
-    loc.currencySymbol = "kr";
-    EXPECT_EQ(parseNumber("1.234,5 kr", loc), 1234.5);
-    EXPECT_EQ(parseNumber("-kr 3", loc), -3.0);
-    EXPECT_FALSE(parseNumber("$3", loc));
-    EXPECT_FALSE(parseNumber("1,2,3", loc));
-    EXPECT_EQ(CStr(Variant::R8(1.5), loc), "1,5");
-    EXPECT_EQ(CStr(Variant::Currency(-12345), loc), "-1,2345");
-}
-
 }  // namespace
