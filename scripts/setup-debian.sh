@@ -9,6 +9,8 @@ packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmar
 packages+=(qt6-base-dev)
 # libxerces-c-dev: the host's state system reads state meta files with it.
 packages+=(libxerces-c-dev)
+# libicu-dev: the regional data (CLDR) of every locale but the built-in en-US.
+packages+=(libicu-dev)
 # clang and its libFuzzer runtime: the sanitizer build (dev preset) and the fuzz targets.
 packages+=(clang libclang-rt-14-dev)
 

@@ -1,9 +1,11 @@
 // Binds a length in metres to a text box that shows millimetres, as a form would: the parts are
-// made by program id, the harness runs a display and a storage cycle, and the values are checked.
+// made by program id, the harness runs a display and a storage cycle, and the values are checked,
+// in en-US and in de-DE.
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "automation/locale/Locale.h"
 #include "automation/objects/Invoke.h"
 #include "automation/values/TypedLiteral.h"
 #include "contracts/ObjectCreation.h"
@@ -51,6 +53,13 @@ int main() {
     form->store(length);
     expect("storage", literal::print(call(*sample, "Length", InvokeKind::PropertyGet, {})), "R8:3");
     expect("redisplay", std::string(box->text()), "3000");
+
+    // On a German desktop the user types a decimal comma (the regional data comes from ICU).
+    Locale::setCurrent(Locale::named("de-DE"));
+    box->SetValue(Variant("1500,5"));
+    form->store(length);
+    expect("storage in de-DE", literal::print(call(*sample, "Length", InvokeKind::PropertyGet, {})), "R8:1.5005");
+    expect("redisplay in de-DE", std::string(box->text()), "1500,5");
 
     std::printf(failures ? "consumer: %d failed\n" : "consumer: ok\n", failures);
     return failures ? 1 : 0;

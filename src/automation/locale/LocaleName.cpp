@@ -45,27 +45,36 @@ bool bcp47Characters(std::string_view s) {
     return s.front() != Hyphen && s.back() != Hyphen;
 }
 
-// The regional data has the language of `id` itself (not only by falling back to the default).
-bool hasLanguageData(const char* id) {
-    UErrorCode status = U_ZERO_ERROR;
-    UResourceBundle* bundle = ures_open(nullptr, id, &status);
-    bool found = U_SUCCESS(status) && status != U_USING_DEFAULT_WARNING;
-    if (found) {
-        const char* actual = ures_getLocaleByType(bundle, ULOC_ACTUAL_LOCALE, &status);
-        found = U_SUCCESS(status) && actual && RootId != actual && *actual != '\0';
-    }
-    ures_close(bundle);
-    return found;
-}
-
-bool knownRegion(const char* id) {
+std::string regionOf(const char* id) {
     std::array<char, IdCapacity> region{};
     UErrorCode status = U_ZERO_ERROR;
     uloc_getCountry(id, region.data(), static_cast<int32_t>(region.size()), &status);
-    if (U_FAILURE(status)) return false;
-    if (region[0] == '\0') return true;
-    uregion_getRegionFromCode(region.data(), &status);
+    return U_SUCCESS(status) ? std::string(region.data()) : std::string();
+}
+
+bool knownRegion(const std::string& region) {
+    if (region.empty()) return true;
+    UErrorCode status = U_ZERO_ERROR;
+    uregion_getRegionFromCode(region.c_str(), &status);
     return U_SUCCESS(status);
+}
+
+enum class Data { Found, NoLanguage, NoRegion };
+
+// Whether the regional data has the locale of `id` itself: its language (not only the default
+// it falls back to) and, when the name has a region, data for the language in that region. So
+// the locales a process can meet are the data's few hundred, each kept once.
+Data dataFor(const char* id, const std::string& region) {
+    UErrorCode status = U_ZERO_ERROR;
+    UResourceBundle* bundle = ures_open(nullptr, id, &status);
+    Data found = Data::NoLanguage;
+    if (U_SUCCESS(status) && status != U_USING_DEFAULT_WARNING) {
+        const char* actual = ures_getLocaleByType(bundle, ULOC_ACTUAL_LOCALE, &status);
+        if (U_SUCCESS(status) && actual && *actual != '\0' && RootId != actual)
+            found = region.empty() || regionOf(actual) == region ? Data::Found : Data::NoRegion;
+    }
+    ures_close(bundle);
+    return found;
 }
 
 }  // namespace
@@ -87,8 +96,9 @@ Resolved resolve(std::string_view name) {
     const std::string_view icuId(id.data(), static_cast<size_t>(length));
     if (icuId.find(KeywordMark) != std::string_view::npos) refuse(T::Extensions, name);
     if (icuId.front() == Underscore || icuId == RootId) refuse(T::NotBcp47, name);  // no language
-    if (!hasLanguageData(id.data())) refuse(T::NoData, name);
-    if (!knownRegion(id.data())) refuse(T::UnknownRegion, name);
+    const std::string region = regionOf(id.data());
+    if (!knownRegion(region)) refuse(T::UnknownRegion, name);
+    if (dataFor(id.data(), region) != Data::Found) refuse(T::NoData, name);
 
     std::array<char, IdCapacity> canonical{};
     status = U_ZERO_ERROR;
