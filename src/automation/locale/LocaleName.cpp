@@ -97,8 +97,10 @@ Resolved resolve(std::string_view name) {
     if (icuId.find(KeywordMark) != std::string_view::npos) refuse(T::Extensions, name);
     if (icuId.front() == Underscore || icuId == RootId) refuse(T::NotBcp47, name);  // no language
     const std::string region = regionOf(id.data());
+    const Data data = dataFor(id.data(), region);
+    if (data == Data::NoLanguage) refuse(T::NoData, name);
     if (!knownRegion(region)) refuse(T::UnknownRegion, name);
-    if (dataFor(id.data(), region) != Data::Found) refuse(T::NoData, name);
+    if (data == Data::NoRegion) refuse(T::NoData, name);
 
     std::array<char, IdCapacity> canonical{};
     status = U_ZERO_ERROR;
