@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <tuple>
 
 #include "automation/locale/PlatformOverrides.h"
 #include "automation/locale/RegionalPattern.h"
@@ -27,7 +28,6 @@ constexpr std::string_view DefaultTimeSeparator = ":";
 constexpr std::string_view HourLetters = "Hh";
 constexpr std::string_view DateLetters = "dMy";
 constexpr int DaysPerWeek = 7;
-constexpr int MonthsPerYear = 12;
 constexpr int FourDayWeek = 4;
 constexpr int WeekOfJanuaryFirst = 1, FirstFourDayWeek = 2, FirstFullWeek = 3;
 
@@ -147,7 +147,6 @@ void readDates(Locale& loc, const char* id) {
     setSeparator(loc.timeSeparator, P::separatorAfter(loc.timePicture, HourLetters, DefaultTimeSeparator));
 
     const UDateFormat* f = shortDate.get();
-    static_assert(MonthsPerYear == 12 && DaysPerWeek == 7);
     loc.otherMonthSpellings.clear();
     loc.otherDaySpellings.clear();
     readNames(loc.monthNames, loc.otherMonthSpellings, f, UDAT_STANDALONE_MONTHS, UDAT_MONTHS, 0);
