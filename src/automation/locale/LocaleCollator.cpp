@@ -8,15 +8,12 @@ namespace tav {
 
 namespace {
 
-UCollator* openWithStrength(const char* icuId, UCollationStrength strength) {
+UCollator* openCollator(const char* icuId) {
     UErrorCode status = U_ZERO_ERROR;
     UCollator* c = ucol_open(icuId, &status);
-    if (U_FAILURE(status)) {
-        ucol_close(c);
-        return nullptr;
-    }
-    ucol_setStrength(c, strength);
-    return c;
+    if (U_SUCCESS(status)) return c;
+    ucol_close(c);
+    return nullptr;
 }
 
 // The collation APIs take int32 lengths; longer text is compared by its first 2 GB.
@@ -27,20 +24,21 @@ int32_t length(std::string_view s) {
 }  // namespace
 
 std::unique_ptr<LocaleCollator> LocaleCollator::open(const char* icuId) {
-    UErrorCode status = U_ZERO_ERROR;
-    UCollator* probe = ucol_open(icuId, &status);
+    UCollator* sensitive = openCollator(icuId);
     int32_t rulesLength = 0;
-    if (U_SUCCESS(status)) ucol_getRules(probe, &rulesLength);
-    ucol_close(probe);
+    if (sensitive) ucol_getRules(sensitive, &rulesLength);
     // No tailoring: the language sorts in the default order.
-    if (U_FAILURE(status) || rulesLength == 0) return nullptr;
-    UCollator* sensitive = openWithStrength(icuId, UCOL_TERTIARY);
-    UCollator* ignoring = openWithStrength(icuId, UCOL_SECONDARY);
-    if (!sensitive || !ignoring) {
+    if (rulesLength == 0) {
         ucol_close(sensitive);
-        ucol_close(ignoring);
         return nullptr;
     }
+    UCollator* ignoring = openCollator(icuId);
+    if (!ignoring) {
+        ucol_close(sensitive);
+        return nullptr;
+    }
+    ucol_setStrength(sensitive, UCOL_TERTIARY);
+    ucol_setStrength(ignoring, UCOL_SECONDARY);
     return std::unique_ptr<LocaleCollator>(new LocaleCollator(sensitive, ignoring));
 }
 
