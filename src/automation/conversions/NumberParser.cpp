@@ -289,25 +289,29 @@ struct TextMark {
 template <class Mark>
 TAV_FORCE_INLINE inline size_t scanDigits(std::string_view body, Mark thousands, Mark decimal, DigitRun& run,
                                           char* digits, bool& anyDigit) {
-    const auto digitRun = [&](size_t& i) {
-        const size_t first = i;
-        for (unsigned d; i < body.size() && (d = digitOf(body[i])) <= 9; ++i) addDigit(run, digits, body[i], d);
-        return i - first;
-    };
-    const auto separatorNext = [&](size_t i) { return i < body.size() && thousands.at(body, i); };
     size_t i = 0;
-    size_t integerDigits = digitRun(i);
-    while (integerDigits > 0 && separatorNext(i)) {
-        i += thousands.size();
-        integerDigits += digitRun(i);
+    for (; i < body.size(); ++i) {
+        const char c = body[i];
+        if (const unsigned d = digitOf(c); d <= 9)
+            addDigit(run, digits, c, d);
+        else if (i == 0 || !thousands.at(body, i))  // separators only after the first digit
+            break;
+        else
+            i += thousands.size() - 1;
     }
-    anyDigit = integerDigits > 0;
+    anyDigit = i > 0;
     if (i < body.size() && decimal.at(body, i)) {
         i += decimal.size();
-        size_t fractionDigits = digitRun(i);
-        while ((anyDigit || fractionDigits > 0) && separatorNext(i)) {
+        const auto digitRun = [&] {
+            const size_t first = i;
+            for (unsigned d; i < body.size() && (d = digitOf(body[i])) <= 9; ++i) addDigit(run, digits, body[i], d);
+            return i - first;
+        };
+        size_t fractionDigits = digitRun();
+        // (rare) thousands separators among the decimals
+        while ((anyDigit || fractionDigits > 0) && i < body.size() && thousands.at(body, i)) {
             i += thousands.size();
-            fractionDigits += digitRun(i);
+            fractionDigits += digitRun();
         }
         run.exponent -= static_cast<int64_t>(fractionDigits);
         anyDigit = anyDigit || fractionDigits > 0;
