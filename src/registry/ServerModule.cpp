@@ -61,9 +61,7 @@ long serverLocks() { return g_locks; }
 
 int32_t registerServer(const std::string& modulePath) {
     try {
-        FileRegistry reg;
-        registerEntries(reg, modulePath);
-        reg.save();
+        FileRegistry::update([&](FileRegistry& reg) { registerEntries(reg, modulePath); });
         return hr::Ok;
     } catch (const std::exception&) {
         return err::SelfRegClass;
@@ -72,9 +70,7 @@ int32_t registerServer(const std::string& modulePath) {
 
 int32_t unregisterServer() {
     try {
-        FileRegistry reg;
-        unregisterEntries(reg);
-        reg.save();
+        FileRegistry::update([](FileRegistry& reg) { unregisterEntries(reg); });
         return hr::Ok;
     } catch (const std::exception&) {
         return err::SelfRegClass;

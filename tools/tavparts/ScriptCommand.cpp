@@ -1,10 +1,10 @@
 // tavparts script: runs a TAV script from a file or standard input.
-#include <fstream>
 #include <iostream>
-#include <iterator>
+#include <optional>
 #include <string>
 
 #include "Commands.h"
+#include "automation/server/TextFile.h"
 #include "host/script/ScriptRunner.h"
 
 namespace tav::cli {
@@ -12,6 +12,25 @@ namespace tav::cli {
 namespace {
 constexpr std::string_view kQuiet = "--quiet";
 constexpr std::string_view kUsage = "usage: tavparts script [--quiet] [FILE]\n";
+constexpr std::string_view kPrefix = "tavparts script: ";
+constexpr std::string_view kStandardInput = "standard input";
+constexpr std::string_view kTooLarge = "is larger than 64 MiB";
+constexpr size_t kChunk = size_t(1) << 16;
+
+// Standard input as far as the limit (it may be a pipe that never ends); nothing when it goes
+// beyond.
+std::optional<std::string> readInput(std::istream& in) {
+    std::string text;
+    while (in && text.size() <= TextFile::DefaultMaxBytes) {
+        const size_t before = text.size();
+        text.resize(before + kChunk);
+        in.read(text.data() + before, static_cast<std::streamsize>(kChunk));
+        text.resize(before + static_cast<size_t>(in.gcount()));
+    }
+    if (text.size() > TextFile::DefaultMaxBytes) return std::nullopt;
+    return text;
+}
+
 }  // namespace
 
 int runScript(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -27,17 +46,22 @@ int runScript(const std::vector<std::string>& args, std::istream& in, std::ostre
             return ExitUsage;
         }
     }
-    std::ifstream file;
-    std::istream* src = &in;
-    if (!path.empty()) {
-        file.open(path, std::ios::binary);
-        if (!file) {
-            err << "tavparts script: cannot read " << path << "\n";
+    std::string text;
+    if (path.empty()) {
+        std::optional<std::string> given = readInput(in);
+        if (!given) {
+            err << kPrefix << kStandardInput << ' ' << kTooLarge << '\n';
             return ExitUsage;
         }
-        src = &file;
+        text = std::move(*given);
+    } else {
+        try {
+            text = TextFile::read(path);
+        } catch (const TextFile::Refused& e) {
+            err << kPrefix << path << ": " << e.what() << '\n';
+            return ExitUsage;
+        }
     }
-    const std::string text{std::istreambuf_iterator<char>(*src), std::istreambuf_iterator<char>()};
     return ScriptRunner::runText(text, out, err, quiet);
 }
 

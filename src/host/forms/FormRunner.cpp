@@ -1,8 +1,6 @@
 #include "host/forms/FormRunner.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <sstream>
 
@@ -26,7 +24,6 @@ using Line = FormFile::Line;
 namespace {
 
 constexpr std::string_view kErrPrefix = "tavparts run: ";
-constexpr std::string_view kCannotRead = "cannot read ";
 // The members of the host's sample objects that object lines call.
 constexpr std::string_view kClassName = "ClassName";
 constexpr std::string_view kDefineProperty = "DefineProperty";
@@ -261,15 +258,9 @@ void FormRunner::apply(const Line& edit) {
 
 int FormRunner::runFile(const std::string& path, const std::vector<std::string>& edits, std::ostream& out,
                         std::ostream& err) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        err << kErrPrefix << kCannotRead << path << '\n';
-        return ExitUnreadable;
-    }
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     FormFile file;
     try {
-        file = FormFile::parse(text, path);
+        file = FormFile::read(path);
         if (!edits.empty()) {
             file.edits.clear();
             for (const std::string& e : edits) file.edits.push_back(FormFile::parseEdit(e));
