@@ -59,13 +59,13 @@ private:
 
 bool isObjectType(VarType vt) { return vt == VarType::Object || vt == VarType::Unknown; }
 
-// The value an omitted optional parameter without default receives.
 // A parameter's default lives in a member table that every thread reads: the argument gets a
 // string of its own, so that no reference count is shared between threads.
 Variant defaultArgument(const Variant& def) {
     return def.isString() ? Variant(def.str()) : def;
 }
 
+// The value an omitted optional parameter without default receives.
 Variant omittedValue(const TypeDesc& t) {
     if (t.vt == VarType::Variant) return missingArg();
     if (isObjectType(t.vt)) return Variant::Nothing();
