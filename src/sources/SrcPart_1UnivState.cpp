@@ -7,6 +7,7 @@
 
 #include "automation/conversions/Conversions.h"
 #include "automation/objects/Invoke.h"
+#include "automation/values/Excerpt.h"
 #include "sources/ContainerInits.h"
 #include "util/DBugLifeTimes.h"
 
@@ -102,7 +103,7 @@ Variant SrcPart_1UnivState::Value(std::string_view PropertyName) {
     const IRef<iQvState> state = heldState();
     if (designMode() && !state->HasProperty(PropertyName))
         throw AutomationError(err::InvalidProcedureCall, std::string(T::ClassName),
-                              std::string(T::NoProperty) + std::string(PropertyName));
+                              std::string(T::NoProperty) + excerpt(PropertyName));
     const IRef<iQvStateProperty> property = state->Property(PropertyName);
     if (property->IsArray()) return Variant::Object(property->Array().object());
     return property->Value();

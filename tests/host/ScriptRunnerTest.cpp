@@ -59,6 +59,7 @@ TEST(ScriptRunner, AScriptThatCannotBeReadNamesTheLineAndRunsNothing) {
         {"var x I4:1\nfrobnicate x\n", "line 2: unknown command 'frobnicate'"},
         {"var x hello\n", "line 1: malformed value: hello ..."},
         {"var x Str:\"open\n", "line 1: malformed value: Str:\"open ..."},
+        {"var x R8:1e400\n", "line 1: malformed value: R8:1e400 (number out of range: R8:1e400)"},
         {"=> ok\n", "line 1: an expectation must follow a command"},
         {"show x\n=~ a(b\n", "line 2: not a regular expression: a(b ..."},
         {"show x\n=~ a\\\n", "line 2: not a regular expression: a\\ ..."},

@@ -83,6 +83,8 @@ TEST_F(StateMetaFileTest, BadFilesNameFileAndLineAndLeaveTheStateAsItWas) {
          "Already defined: a"},
         {"<State type=\"T\">\n<Property name=\"A\" type=\"I2\" value=\"70000\"/>\n</State>\n", "4",
          "not a value of type I2: '70000'"},
+        {"<State type=\"T\">\n<Property name=\"A\" type=\"R8\" value=\"1e400\"/>\n</State>\n", "4",
+         "not a value of type R8: '1e400'"},
         {"<State type=\"T\">\n<Property name=\"A\" type=\"Enum\" value=\"5\">\n<Item name=\"X\" value=\"1\"/>\n"
          "</Property>\n</State>\n",
          "4", "Not an item value: 5"},

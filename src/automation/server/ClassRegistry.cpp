@@ -6,6 +6,7 @@
 #include "automation/values/ErrorTexts.h"
 #include "automation/server/FileRegistry.h"
 #include "automation/server/InprocServer.h"
+#include "automation/values/Excerpt.h"
 
 namespace tav {
 
@@ -75,7 +76,7 @@ Ref<Object> ClassRegistry::createObject(std::string_view progId) const {
             if (auto clsid = Guid::parse(*id)) return createFromServer(*clsid, progId);
         }
     }
-    cannotCreate("no class is registered as '" + std::string(progId) + "'");
+    cannotCreate("no class is registered as '" + excerpt(progId) + "'");
 }
 
 Ref<Object> ClassRegistry::createObject(const Guid& clsid) const {

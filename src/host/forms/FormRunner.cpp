@@ -7,6 +7,7 @@
 #include "automation/values/AutomationError.h"
 #include "automation/objects/Invoke.h"
 #include "automation/objects/PropertyBag.h"
+#include "automation/values/Excerpt.h"
 #include "automation/values/TypedLiteral.h"
 #include "contracts/Persistable.h"
 #include "contracts/iQvState.h"
@@ -50,20 +51,20 @@ const FormRunner::KeywordHandler FormRunner::kHandlers[] = {
 FormRunner::FormRunner(std::ostream& out) : out_(out) { hostclasses::ensureRegistered(); }
 
 void FormRunner::name(std::string name, std::string_view keyword, Ref<Object> object) {
-    if (named(name)) throw FormLoadError(std::string(T::NameTaken) + name);
+    if (named(name)) throw FormLoadError(std::string(T::NameTaken) + excerpt(name));
+    namedIndex_.emplace(name, named_.size());
     named_.push_back(Named{std::move(name), std::string(keyword), std::move(object)});
 }
 
 Ref<Object> FormRunner::named(std::string_view name) const {
-    for (const Named& n : named_)
-        if (n.name == name) return n.object;
-    return {};
+    const auto it = namedIndex_.find(std::string(name));
+    return it == namedIndex_.end() ? Ref<Object>() : named_[it->second].object;
 }
 
 Object& FormRunner::find(std::string_view name, std::string_view keyword) const {
-    for (const Named& n : named_)
-        if (n.name == name && n.keyword == keyword) return *n.object;
-    throw FormLoadError(std::string(T::UnknownName) + std::string(keyword) + " " + std::string(name));
+    const auto it = namedIndex_.find(std::string(name));
+    if (it != namedIndex_.end() && named_[it->second].keyword == keyword) return *named_[it->second].object;
+    throw FormLoadError(std::string(T::UnknownName) + std::string(keyword) + " " + excerpt(name));
 }
 
 void FormRunner::load(const FormFile& file) {

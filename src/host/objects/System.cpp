@@ -13,6 +13,7 @@
 #include "automation/server/FileRegistry.h"
 #include "automation/server/ThreadEnvironment.h"
 #include "automation/values/ErrorNumbers.h"
+#include "automation/values/Excerpt.h"
 #include "sources/LoadedModules.h"
 
 namespace tav {
@@ -26,7 +27,7 @@ namespace {
 fs::path at(std::string_view path) { return ThreadEnvironment::resolve(fs::path(path)); }
 
 [[noreturn]] void fail(int32_t number, std::string_view what, std::string_view path, std::string_view why = {}) {
-    std::string description = std::string(what) + std::string(path);
+    std::string description = std::string(what) + excerpt(path);
     if (!why.empty()) description += std::string(T::Reason) + std::string(why);
     throw AutomationError(number, std::string(T::ErrSource), std::move(description));
 }

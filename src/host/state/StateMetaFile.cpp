@@ -22,6 +22,7 @@
 #include "automation/values/AutomationError.h"
 #include "automation/values/ErrorNumbers.h"
 #include "automation/values/ErrorTexts.h"
+#include "automation/values/Excerpt.h"
 #include "host/state/MetaFileEntityResolver.h"
 #include "host/state/MetaFileError.h"
 #include "host/state/MetaFileHandler.h"
@@ -40,8 +41,10 @@ namespace {
 [[noreturn]] void refuse(const std::string& file, uint64_t line, std::string_view why) {
     std::string where = file;
     if (line) where += std::string(T::PlaceSeparator) + std::to_string(line);
+    // Why quotes names and values of the file, and the parser's messages quote more: at most
+    // a few hundred characters of them.
     throw AutomationError(err::InvalidProcedureCall, std::string(StateText::ErrSource),
-                          where + std::string(T::WhySeparator) + std::string(why));
+                          where + std::string(T::WhySeparator) + excerpt(why, T::QuotedWhy));
 }
 
 // The whole file, refused beyond the size limit before anything is parsed. `file` names it in

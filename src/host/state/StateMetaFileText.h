@@ -54,6 +54,8 @@ inline constexpr std::string_view ArrayOfEnumOrObject = "an array property holds
 inline constexpr std::string_view ItemsOnlyForEnum = "only an Enum property has items";
 inline constexpr std::string_view ElementsOnlyForArray = "only an array property has elements";
 inline constexpr std::string_view Quote = "'";
+// A failure's reason is cut to this many bytes (it quotes names and values of the file).
+inline constexpr size_t QuotedWhy = 300;
 
 // Limits that keep a hostile file from taking unbounded memory or time.
 inline constexpr uintmax_t MaxFileBytes = 16u << 20;
