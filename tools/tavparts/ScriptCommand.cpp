@@ -1,6 +1,5 @@
 // tavparts script: runs a TAV script from a file or standard input.
 #include <iostream>
-#include <optional>
 #include <string>
 
 #include "Commands.h"
@@ -14,23 +13,6 @@ constexpr std::string_view kQuiet = "--quiet";
 constexpr std::string_view kUsage = "usage: tavparts script [--quiet] [FILE]\n";
 constexpr std::string_view kPrefix = "tavparts script: ";
 constexpr std::string_view kStandardInput = "standard input";
-constexpr std::string_view kTooLarge = "is larger than 64 MiB";
-constexpr size_t kChunk = size_t(1) << 16;
-
-// Standard input as far as the limit (it may be a pipe that never ends); nothing when it goes
-// beyond.
-std::optional<std::string> readInput(std::istream& in) {
-    std::string text;
-    while (in && text.size() <= TextFile::DefaultMaxBytes) {
-        const size_t before = text.size();
-        text.resize(before + kChunk);
-        in.read(text.data() + before, static_cast<std::streamsize>(kChunk));
-        text.resize(before + static_cast<size_t>(in.gcount()));
-    }
-    if (text.size() > TextFile::DefaultMaxBytes) return std::nullopt;
-    return text;
-}
-
 }  // namespace
 
 int runScript(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -47,20 +29,11 @@ int runScript(const std::vector<std::string>& args, std::istream& in, std::ostre
         }
     }
     std::string text;
-    if (path.empty()) {
-        std::optional<std::string> given = readInput(in);
-        if (!given) {
-            err << kPrefix << kStandardInput << ' ' << kTooLarge << '\n';
-            return ExitUsage;
-        }
-        text = std::move(*given);
-    } else {
-        try {
-            text = TextFile::read(path);
-        } catch (const TextFile::Refused& e) {
-            err << kPrefix << path << ": " << e.what() << '\n';
-            return ExitUsage;
-        }
+    try {
+        text = path.empty() ? TextFile::read(in) : TextFile::read(path);
+    } catch (const TextFile::Refused& e) {
+        err << kPrefix << (path.empty() ? std::string(kStandardInput) : path) << ": " << e.what() << '\n';
+        return ExitUsage;
     }
     return ScriptRunner::runText(text, out, err, quiet);
 }

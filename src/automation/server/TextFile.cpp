@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <istream>
 #include <string_view>
 #include <system_error>
 
@@ -73,6 +74,19 @@ std::string read(const std::filesystem::path& path, uintmax_t maxBytes) {
         if (got == 0) return text;
         if (text.size() > maxBytes) throw Refused(limitText(maxBytes), false);
     }
+}
+
+std::string read(std::istream& in, uintmax_t maxBytes) {
+    std::string text;
+    while (in) {
+        const size_t before = text.size();
+        const size_t room = static_cast<size_t>(std::min<uintmax_t>(kChunk, maxBytes + 1 - before));
+        text.resize(before + room);
+        in.read(text.data() + before, static_cast<std::streamsize>(room));
+        text.resize(before + static_cast<size_t>(in.gcount()));
+        if (text.size() > maxBytes) throw Refused(limitText(maxBytes), false);
+    }
+    return text;
 }
 
 }  // namespace tav::TextFile

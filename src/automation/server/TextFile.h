@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <iosfwd>
 #include <stdexcept>
 #include <string>
 
@@ -25,5 +26,8 @@ private:
 
 // The file's bytes. Throws Refused.
 std::string read(const std::filesystem::path& path, uintmax_t maxBytes = DefaultMaxBytes);
+// What a stream gives until it ends (standard input may be a pipe that never does). Throws
+// Refused when that is more than the limit.
+std::string read(std::istream& in, uintmax_t maxBytes = DefaultMaxBytes);
 
 }  // namespace tav::TextFile
