@@ -215,9 +215,15 @@ HostInstall makeHostInstall(const fs::path& examples) {
 }
 
 // The start-up as a fresh thread meets it: its own environment, no prompts, the state folder
-// listed and a state made from a meta file of it.
-std::string stateStartup(const HostInstall& h) {
-    ThreadEnvironment::set(kDataVariable, h.data.string());
+// listed and a state made from a meta file of it. The data directory is given as a full path,
+// or relative to a current directory the thread chose.
+std::string stateStartup(const HostInstall& h, bool relative) {
+    if (relative) {
+        ThreadEnvironment::setCurrentDirectory(h.root);
+        ThreadEnvironment::set(kDataVariable, h.data.filename().string());
+    } else {
+        ThreadEnvironment::set(kDataVariable, h.data.string());
+    }
     ThreadEnvironment::set(kRegistryVariable, h.registry.string());
     ScriptedPrompts prompts;
     const PromptsScope scope(prompts);
@@ -232,9 +238,7 @@ std::string stateStartup(const HostInstall& h) {
             (h.data / "Components" / "State" / "Machine.xml").string());
         return StateListing::text(*state);
     });
-    out << (ThreadEnvironment::get(ContainerInits::Text::IntlVariable).value_or("unset") ==
-            (h.data / "IntlFiles" / "Win32").string())
-        << '\n';
+    out << ThreadEnvironment::get(ContainerInits::Text::IntlVariable).value_or("unset") << '\n';
     for (const std::string& shown : prompts.takeShown()) out << shown << '\n';
     return out.str();
 }
@@ -262,7 +266,8 @@ std::vector<Job> jobsOf(const Options& o, const HostInstall& h) {
     jobs.push_back({"expressions", expressions, ""});
     jobs.push_back({"funnels", funnels, ""});
     jobs.push_back({"model", model, ""});
-    jobs.push_back({"state start-up", [&h] { return stateStartup(h); }, ""});
+    jobs.push_back({"state start-up, data directory relative", [&h] { return stateStartup(h, true); }, ""});
+    jobs.push_back({"state start-up", [&h] { return stateStartup(h, false); }, ""});
     return jobs;
 }
 
@@ -283,6 +288,8 @@ void reportMismatch(const std::string& where, const std::string& expected, const
 
 int run(const Options& o) {
     hostclasses::ensureRegistered();
+    std::error_code ec;
+    const fs::path startedIn = fs::current_path(ec);
     const HostInstall host = makeHostInstall(o.examples);
     const std::vector<Job> jobs = jobsOf(o, host);
     const Job& startup = jobs.back();
@@ -335,9 +342,12 @@ int run(const Options& o) {
         });
     }
     for (std::thread& t : lanes) t.join();
-    std::error_code ec;
     fs::remove_all(host.root, ec);
     if (failed) return EXIT_FAILURE;
+    if (fs::current_path(ec) != startedIn) {
+        std::cerr << "the process's current directory moved to " << fs::current_path(ec) << '\n';
+        return EXIT_FAILURE;
+    }
     std::cout << runs << " runs of " << jobs.size() << " scripts and workloads on " << o.threads
               << " threads at once: every output as on one thread\n";
     return EXIT_SUCCESS;
