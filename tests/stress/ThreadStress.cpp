@@ -1,8 +1,8 @@
 // Many threads at once, each on its own objects, must see exactly what one thread alone sees.
 //
 // The program runs every acceptance script (tests/scripts/*.tav) and a direct workload
-// (conversions, Format, expressions, funnels, a model of a few thousand atoms, the state
-// system's start-up of a host install) first one at a time, each on a fresh thread, to learn
+// (conversions, Format, expressions, funnels, a model of a few thousand atoms, the type
+// library's listing, the state system's start-up of a host install) first one at a time, each on a fresh thread, to learn
 // their output; then on several lanes at once, round after round, each script and workload again
 // on a fresh thread of its own (so that every run meets the per-thread start-up afresh), and
 // compares every output with the one-thread output. Before any of that, the lanes start the
@@ -44,6 +44,7 @@
 #include "host/framework/HostClasses.h"
 #include "host/script/ScriptRunner.h"
 #include "host/state/StateListing.h"
+#include "registry/TypeLibrary.h"
 #include "sources/ContainerInits.h"
 #include "sources/LoadedModules.h"
 
@@ -266,6 +267,8 @@ std::vector<Job> jobsOf(const Options& o, const HostInstall& h) {
     jobs.push_back({"expressions", expressions, ""});
     jobs.push_back({"funnels", funnels, ""});
     jobs.push_back({"model", model, ""});
+    // The member tables every thread reads, defaults included.
+    jobs.push_back({"type library", [] { return typelib::listing(); }, ""});
     jobs.push_back({"state start-up, data directory relative", [&h] { return stateStartup(h, true); }, ""});
     jobs.push_back({"state start-up", [&h] { return stateStartup(h, false); }, ""});
     return jobs;
