@@ -3,7 +3,7 @@
 #include <string>
 
 #include "Commands.h"
-#include "automation/server/TextFile.h"
+#include "automation/objects/TextFile.h"
 #include "host/script/ScriptRunner.h"
 
 namespace tav::cli {

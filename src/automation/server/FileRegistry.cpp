@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "automation/objects/DispatchTypes.h"
-#include "automation/server/TextFile.h"
+#include "automation/objects/TextFile.h"
 #include "automation/server/ThreadEnvironment.h"
 #include "automation/values/AutomationError.h"
 #include "automation/values/Excerpt.h"

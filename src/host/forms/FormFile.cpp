@@ -3,7 +3,7 @@
 #include <charconv>
 #include <climits>
 
-#include "automation/server/TextFile.h"
+#include "automation/objects/TextFile.h"
 #include "automation/server/ThreadEnvironment.h"
 #include "automation/values/AutomationError.h"
 #include "automation/values/ErrorNumbers.h"

@@ -4,12 +4,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <mutex>
 #include <system_error>
 #include <vector>
 
 #include "automation/conversions/Conversions.h"
+#include "automation/objects/TextFile.h"
 #include "automation/server/FileRegistry.h"
 #include "automation/server/ThreadEnvironment.h"
 #include "automation/values/ErrorNumbers.h"
@@ -98,9 +98,12 @@ void System::WriteText(std::string_view Path, std::string_view Text) {
 }
 
 std::string System::ReadText(std::string_view Path) {
-    std::ifstream in{at(Path), std::ios::binary};
-    if (!in) fail(err::FileNotFound, T::CannotRead, Path);
-    return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    try {
+        return TextFile::read(at(Path));
+    } catch (const TextFile::Refused& e) {
+        if (e.missing()) fail(err::FileNotFound, T::CannotRead, Path);
+        fail(err::PathFileAccess, T::CannotRead, Path, e.what());
+    }
 }
 
 void System::CopyFile(std::string_view From, std::string_view To) {

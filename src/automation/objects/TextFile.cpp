@@ -1,4 +1,4 @@
-#include "automation/server/TextFile.h"
+#include "automation/objects/TextFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
