@@ -9,6 +9,8 @@ packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmar
 packages+=(qt6-base-dev)
 # libxerces-c-dev: the host's state system reads state meta files with it.
 packages+=(libxerces-c-dev)
+# libpcre2-dev: the script runner's bounded regular-expression matching.
+packages+=(libpcre2-dev)
 # clang and its libFuzzer runtime: the sanitizer build (dev preset) and the fuzz targets.
 packages+=(clang libclang-rt-14-dev)
 

@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -21,7 +19,6 @@ constexpr std::string_view kScreenshot = "--screenshot";
 constexpr std::string_view kErrPrefix = "tavparts gui: ";
 constexpr std::string_view kUsage =
     "usage: tavparts gui [--screenshot OUT.png] FORM [CONTROL=VALUE | OBJECT.PROPERTY=VALUE]...\n";
-constexpr std::string_view kCannotRead = "cannot read ";
 constexpr std::string_view kCannotWrite = "cannot write ";
 constexpr std::string_view kStepSeparator = ": ";
 constexpr char kPlatformVariable[] = "QT_QPA_PLATFORM";
@@ -56,16 +53,10 @@ int run(const std::vector<std::string>& args, std::ostream&, std::ostream& err) 
     }
     const std::string path = args[next];
     const size_t firstEdit = next + 1;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        err << kErrPrefix << kCannotRead << path << '\n';
-        return FormRunner::ExitUnreadable;
-    }
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     FormFile file;
     std::vector<FormFile::Line> edits;
     try {
-        file = FormFile::parse(text, path);
+        file = FormFile::read(path);
         for (size_t i = firstEdit; i < args.size(); ++i)
             edits.push_back(FormFile::parseEdit(args[i]));
     } catch (const FormSyntaxError& e) {

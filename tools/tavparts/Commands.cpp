@@ -47,7 +47,7 @@ const Command kCommands[] = {
      "open a form file in a window of Qt widgets (Replay applies its edits), or write its picture after the EDITs",
      runGui},
     {"state", "state FILE.xml",
-     "load a state meta file as the parts do (a bare name from the host's state folder) and list the state",
+     "load a state meta file and list the state: a bare name from the host's state folder (as the parts do), a path with the State.dtd beside it or above it",
      runState},
 };
 

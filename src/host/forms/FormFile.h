@@ -53,6 +53,9 @@ struct FormFile {
 
     // Reads a form; a line that cannot be read throws FormSyntaxError ("PATH:N: why").
     static FormFile parse(std::string_view text, std::string path);
+    // Reads the form file at `path`; a file that cannot be had (a folder, one beyond 64 MiB,
+    // one that never ends) throws FormSyntaxError ("PATH: why") too.
+    static FormFile read(const std::string& path);
     // An edit given on the command line: CONTROL=VALUE or OBJECT.PROPERTY=VALUE.
     static Line parseEdit(std::string_view arg);
 };

@@ -1,14 +1,13 @@
 #include "host/forms/FormRunner.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <sstream>
 
 #include "automation/values/AutomationError.h"
 #include "automation/objects/Invoke.h"
 #include "automation/objects/PropertyBag.h"
+#include "automation/values/Excerpt.h"
 #include "automation/values/TypedLiteral.h"
 #include "contracts/Persistable.h"
 #include "contracts/iQvState.h"
@@ -26,7 +25,6 @@ using Line = FormFile::Line;
 namespace {
 
 constexpr std::string_view kErrPrefix = "tavparts run: ";
-constexpr std::string_view kCannotRead = "cannot read ";
 // The members of the host's sample objects that object lines call.
 constexpr std::string_view kClassName = "ClassName";
 constexpr std::string_view kDefineProperty = "DefineProperty";
@@ -53,20 +51,20 @@ const FormRunner::KeywordHandler FormRunner::kHandlers[] = {
 FormRunner::FormRunner(std::ostream& out) : out_(out) { hostclasses::ensureRegistered(); }
 
 void FormRunner::name(std::string name, std::string_view keyword, Ref<Object> object) {
-    if (named(name)) throw FormLoadError(std::string(T::NameTaken) + name);
+    if (named(name)) throw FormLoadError(std::string(T::NameTaken) + excerpt(name));
+    namedIndex_.emplace(name, named_.size());
     named_.push_back(Named{std::move(name), std::string(keyword), std::move(object)});
 }
 
 Ref<Object> FormRunner::named(std::string_view name) const {
-    for (const Named& n : named_)
-        if (n.name == name) return n.object;
-    return {};
+    const auto it = namedIndex_.find(std::string(name));
+    return it == namedIndex_.end() ? Ref<Object>() : named_[it->second].object;
 }
 
 Object& FormRunner::find(std::string_view name, std::string_view keyword) const {
-    for (const Named& n : named_)
-        if (n.name == name && n.keyword == keyword) return *n.object;
-    throw FormLoadError(std::string(T::UnknownName) + std::string(keyword) + " " + std::string(name));
+    const auto it = namedIndex_.find(std::string(name));
+    if (it != namedIndex_.end() && named_[it->second].keyword == keyword) return *named_[it->second].object;
+    throw FormLoadError(std::string(T::UnknownName) + std::string(keyword) + " " + excerpt(name));
 }
 
 void FormRunner::load(const FormFile& file) {
@@ -261,15 +259,9 @@ void FormRunner::apply(const Line& edit) {
 
 int FormRunner::runFile(const std::string& path, const std::vector<std::string>& edits, std::ostream& out,
                         std::ostream& err) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        err << kErrPrefix << kCannotRead << path << '\n';
-        return ExitUnreadable;
-    }
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     FormFile file;
     try {
-        file = FormFile::parse(text, path);
+        file = FormFile::read(path);
         if (!edits.empty()) {
             file.edits.clear();
             for (const std::string& e : edits) file.edits.push_back(FormFile::parseEdit(e));

@@ -2,6 +2,7 @@
 #include <functional>
 #include <iosfwd>
 #include <map>
+#include <unordered_map>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -97,6 +98,7 @@ private:
     Ref<Form> form_ = makeRef<Form>();
     std::string path_;
     std::vector<Named> named_;
+    std::unordered_map<std::string, size_t> namedIndex_;  // name -> its place in named_
     std::map<std::string, std::string> objectOfPart_;  // part name -> the name of its source object
     std::vector<std::string> commands_;
     std::map<std::string, std::string> previous_;  // row key -> value at the last step
