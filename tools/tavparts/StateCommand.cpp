@@ -6,7 +6,7 @@
 #include "Commands.h"
 #include "automation/values/AutomationError.h"
 #include "host/framework/ErrorLine.h"
-#include "host/framework/HostClasses.h"
+#include "host/state/StateClasses.h"
 #include "host/state/StateListing.h"
 #include "sources/ContainerInits.h"
 
@@ -31,7 +31,7 @@ int runState(const std::vector<std::string>& args, std::istream&, std::ostream& 
         err << "usage: tavparts state FILE.xml\n";
         return ExitUsage;
     }
-    hostclasses::ensureRegistered();
+    stateclasses::ensureRegistered();
     try {
         const IRef<iQvState> state = ContainerInits::CreateStateFromMetaFile(pathFromHere(args[0]));
         if (!state) {
