@@ -42,7 +42,7 @@ inline constexpr std::string_view ObjectGone = "The QObject no longer exists.";
 inline constexpr std::string_view CannotReadUi = "cannot read the Designer form ";
 inline constexpr std::string_view CannotLoadUi = "cannot load the Designer form ";
 inline constexpr std::string_view KindIsNot = " is a ";
-inline constexpr std::string_view KindButNot = ", not ";
+inline constexpr std::string_view KindButNot = ", not a ";
 
 // The window.
 inline constexpr std::string_view WindowTitle = "tavparts gui: ";

@@ -226,8 +226,9 @@ TEST_F(FormTest, RemovingABindingTearsItDownAndDropsWhatWaitsForIt) {
     Ref<TextBox> unitBox = makeRef<TextBox>();
     Binding& len = bind("len", "Length", box, {a});
     bind("unit", "Unit", unitBox, {});
+    const IRef<iTAVBindingItem> item = a->item;  // the glue lets it go when torn down
     a->onStore = [&](Variant&) {
-        a->item->RequestRedisplay();
+        item->RequestRedisplay();
         form->removeBinding(len);  // its control destroyed by what the storage did, say
     };
     box->SetValue(Variant("3"));
@@ -238,10 +239,10 @@ TEST_F(FormTest, RemovingABindingTearsItDownAndDropsWhatWaitsForIt) {
     EXPECT_EQ(form->bindings()[0]->name(), "unit");
 
     trace.clear();
-    a->item->RequestRedisplay();
+    item->RequestRedisplay();
     source->Notifier()->PropertyChanged("Length");
     EXPECT_TRUE(trace.empty());
-    EXPECT_FALSE(a->item->Parent());  // the binding is gone
+    EXPECT_FALSE(item->Parent());  // the binding is gone
 }
 
 TEST_F(FormTest, DirectGlueIsWokenWithTheSourceObjectAndReadsTheValueItself) {
