@@ -67,6 +67,32 @@ EnumDesc enumOf(const QMetaEnum& e) {
 
 QObjectProxy& proxyOf(Object& self) { return static_cast<QObjectProxy&>(self); }
 
+// The member data of a property: its index, and how it is read (a plain type straight, the
+// rest through a QVariant).
+enum class PlainRead : intptr_t { None, Double, Int, Bool };
+constexpr int kReadBits = 2;
+constexpr intptr_t kReadMask = (intptr_t{1} << kReadBits) - 1;
+
+intptr_t memberData(const QMetaProperty& p) {
+    PlainRead read = PlainRead::None;
+    if (p.metaType() == QMetaType::fromType<double>()) read = PlainRead::Double;
+    else if (p.metaType() == QMetaType::fromType<int>() && !p.isEnumType()) read = PlainRead::Int;
+    else if (p.metaType() == QMetaType::fromType<bool>()) read = PlainRead::Bool;
+    return (static_cast<intptr_t>(p.propertyIndex()) << kReadBits) | static_cast<intptr_t>(read);
+}
+
+// A property of a plain type read straight into a value of that type, as QMetaProperty::read
+// does on its way to a QVariant (a class may hand back a pointer to its own value instead).
+template <class T>
+T readAs(QObject* o, int index) {
+    T value{};
+    int status = -1;
+    void* argv[] = {&value, nullptr, &status};
+    QMetaObject::metacall(o, QMetaObject::ReadProperty, index, argv);
+    return argv[0] == &value ? value : *static_cast<const T*>(argv[0]);
+}
+
+
 }  // namespace
 
 // Hears the QObject going and its dynamic properties changing.
@@ -160,7 +186,7 @@ void QObjectProxy::describeProperty(const QMetaProperty& p) {
     const bool variant = type.vt == VarType::Variant;
     Thunk let = writable && !object ? &putStatic : nullptr;
     Thunk set = writable && (object || variant) ? &putStatic : nullptr;
-    desc.add(runtimeProperty(p.name(), type, p.propertyIndex(), &getStatic, let, set));
+    desc.add(runtimeProperty(p.name(), type, memberData(p), &getStatic, let, set));
 }
 
 DispId QObjectProxy::dynamicMember(const QByteArray& name) {
@@ -177,14 +203,28 @@ void QObjectProxy::announce(DispId id) {
     changes_.fire([id](IPropertyNotifySink& sink) { sink.OnChanged(id); });
 }
 
+
 Variant QObjectProxy::getStatic(Object& self, const CallArgs& a) {
     QObject* o = proxyOf(self).live();
-    return qtvariant::fromQt(o->metaObject()->property(static_cast<int>(a.data)).read(o));
+    const int index = static_cast<int>(a.data >> kReadBits);
+    // The usual types of a data object go without a QVariant on the way: a redisplay reads
+    // the property every time.
+    switch (static_cast<PlainRead>(a.data & kReadMask)) {
+        case PlainRead::Double:
+            return Variant::R8(readAs<double>(o, index));
+        case PlainRead::Int:
+            return Variant::I4(readAs<int>(o, index));
+        case PlainRead::Bool:
+            return Variant::Bool(readAs<bool>(o, index));
+        case PlainRead::None:
+            break;
+    }
+    return qtvariant::fromQt(o->metaObject()->property(index).read(o));
 }
 
 Variant QObjectProxy::putStatic(Object& self, const CallArgs& a) {
     QObject* o = proxyOf(self).live();
-    const QMetaProperty p = o->metaObject()->property(static_cast<int>(a.data));
+    const QMetaProperty p = o->metaObject()->property(static_cast<int>(a.data >> kReadBits));
     if (!p.write(o, qtvariant::toQt(*a.fixed.back(), p.metaType()))) throwTypeMismatch();
     return Variant();
 }

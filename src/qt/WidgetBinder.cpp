@@ -12,7 +12,9 @@
 
 namespace tav {
 
-WidgetBinder::WidgetBinder(QWidget* root, QObject* parent) : WidgetBinder(makeRef<Form>(), root, parent) {}
+WidgetBinder::WidgetBinder(QWidget* root, QObject* parent) : WidgetBinder(makeRef<Form>(), root, parent) {
+    form_->keepLog(false);  // a form of its own: nobody reads its notifier log
+}
 
 WidgetBinder::WidgetBinder(Ref<Form> form, QWidget* root, QObject* parent)
     : QObject(parent), form_(std::move(form)), root_(root), failures_(form_->failureEvents().advise(*this)) {}
@@ -88,6 +90,11 @@ Binding& WidgetBinder::bind(QWidget* widget, const Ref<Object>& sourcePart, std:
 
 Binding& WidgetBinder::bind(std::string_view objectName, const Ref<Object>& sourcePart, std::string_view property,
                             std::initializer_list<Ref<Object>> glues) {
+    return bind(&widget(objectName), sourcePart, property, glues);
+}
+
+Binding& WidgetBinder::bind(std::string_view objectName, const Ref<Object>& sourcePart, std::string_view property,
+                            std::span<const Ref<Object>> glues) {
     return bind(&widget(objectName), sourcePart, property, glues);
 }
 

@@ -67,6 +67,8 @@ public:
                   std::span<const Ref<Object>> glues);
     Binding& bind(std::string_view objectName, const Ref<Object>& sourcePart, std::string_view property,
                   std::initializer_list<Ref<Object>> glues = {});
+    Binding& bind(std::string_view objectName, const Ref<Object>& sourcePart, std::string_view property,
+                  std::span<const Ref<Object>> glues);
 
     // The widget's adapter, made on first use (for bindings made on the form directly).
     WidgetControl& control(QWidget* widget);

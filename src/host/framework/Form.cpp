@@ -156,7 +156,9 @@ Ref<BindingNotifier> Form::notifierFor(Object* sourcePart) {
         for (const Ref<BindingNotifier>& n : notifiers_)
             if (current.object() == n.get()) return n;
     }
-    return makeRef<BindingNotifier>();
+    Ref<BindingNotifier> made = makeRef<BindingNotifier>();
+    made->keepLog(log_.isOn());
+    return made;
 }
 
 void Form::setSource(const Ref<Object>& sourcePart, const Ref<Object>& sourceObject, const Ref<Object>& notifier) {

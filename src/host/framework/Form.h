@@ -66,6 +66,9 @@ public:
     void TearDown(std::string_view BindingName);
     // The calls the form's notifiers received since the last read, as Host.Notifier logs them.
     std::string Log() { return log_.take(); }
+    // Whether the form and the notifiers it makes from now on log those calls; they do unless
+    // switched off (an application that reads no log saves the work).
+    void keepLog(bool on) { log_.switchOn(on); }
     // The failures since the last read: "NAME CYCLE Err:..." joined by "|".
     std::string Failures();
 
