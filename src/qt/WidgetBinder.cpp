@@ -51,15 +51,7 @@ WidgetControl& WidgetBinder::control(QWidget* widget) {
     WidgetControl* c = adapter.get();
     c->setEditHandler([this, c] { store(*find(objectOf(c))); });
     // The widget going takes its bindings along, before anything else can reach them.
-    QMetaObject::Connection destroyed =
-        QObject::connect(widget, &QObject::destroyed, this, [this, c] {
-            const auto it = std::find_if(bound_.begin(), bound_.end(),
-                                         [c](const Bound& b) { return b.control.get() == c; });
-            if (it == bound_.end()) return;
-            Bound gone = std::move(*it);
-            bound_.erase(it);
-            release(gone);
-        });
+    QMetaObject::Connection destroyed = QObject::connect(widget, &QObject::destroyed, this, [this, c] { drop(c); });
     bound_.push_back(Bound{widget, std::move(adapter), destroyed});
     return *c;
 }
@@ -148,11 +140,16 @@ void WidgetBinder::cycleFailed(const CycleFailure& failure) {
 }
 
 void WidgetBinder::unbind(QWidget* widget) {
-    const auto it = std::find_if(bound_.begin(), bound_.end(), [widget](const Bound& b) { return b.widget == widget; });
+    if (Bound* entry = find(widget)) drop(entry->control.get());
+}
+
+void WidgetBinder::drop(const WidgetControl* control) {
+    // Found by its control: a widget being destroyed no longer answers to its pointer.
+    const auto it = std::find_if(bound_.begin(), bound_.end(), [control](const Bound& b) { return b.control.get() == control; });
     if (it == bound_.end()) return;
-    Bound entry = std::move(*it);
+    Bound gone = std::move(*it);
     bound_.erase(it);
-    release(entry);
+    release(gone);
 }
 
 void WidgetBinder::release(Bound& entry) {

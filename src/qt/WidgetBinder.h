@@ -99,6 +99,8 @@ private:
     Bound* find(const Object* control);
     Bound* find(const QWidget* widget);
     std::vector<Ref<Binding>> bindingsOn(const Object* control) const;
+    // Forgets the entry of the control, then releases it.
+    void drop(const WidgetControl* control);
     // Removes the bindings on the entry's control and lets the widget go.
     void release(Bound& entry);
     std::string bindingName(const QWidget& widget, std::string_view property) const;
