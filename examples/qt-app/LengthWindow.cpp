@@ -6,7 +6,8 @@
 #include "sources/SrcPart_AxCls.h"
 #include "ui_LengthWindow.h"
 
-LengthWindow::LengthWindow(Sample& sample, QWidget* parent) : QWidget(parent), ui_(new Ui::LengthWindow) {
+LengthWindow::LengthWindow(Sample& sample, QWidget* parent)
+    : QWidget(parent), ui_(new Ui::LengthWindow) {
     ui_->setupUi(this);
 
     // The sample is the source object; its change signals show program changes by themselves.
@@ -22,9 +23,10 @@ LengthWindow::LengthWindow(Sample& sample, QWidget* parent) : QWidget(parent), u
     binder_.bind(ui_->materialCombo, source, "material");
 
     // The binder marks a widget whose entry or display failed; the window also says why.
-    connect(&binder_, &tav::WidgetBinder::failed, this, [this](QWidget*, const tav::CycleFailure& failure) {
-        ui_->status->setText(QString::fromStdString(failure.description));
-    });
+    connect(&binder_, &tav::WidgetBinder::failed, this,
+            [this](QWidget*, const tav::CycleFailure& failure) {
+                ui_->status->setText(QString::fromStdString(failure.description));
+            });
 }
 
 LengthWindow::~LengthWindow() = default;

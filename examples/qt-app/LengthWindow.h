@@ -13,11 +13,11 @@ class LengthWindow;
 class LengthWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit LengthWindow(Sample& sample, QWidget* parent = nullptr);
     ~LengthWindow() override;
 
-private:
+  private:
     std::unique_ptr<Ui::LengthWindow> ui_;
     tav::WidgetBinder binder_{this};
 };

@@ -11,7 +11,7 @@
 class LengthWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() {
         sample = std::make_unique<Sample>();
         window = std::make_unique<LengthWindow>(*sample);
@@ -43,7 +43,7 @@ private slots:
                  QString("Invalid value, a numeric value is required."));
     }
 
-private:
+  private:
     void type(const char* text) {
         length->setFocus();
         length->selectAll();

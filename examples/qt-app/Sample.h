@@ -9,7 +9,7 @@ class Sample : public QObject {
     Q_PROPERTY(double length READ length WRITE setLength NOTIFY lengthChanged)
     Q_PROPERTY(QString material READ material WRITE setMaterial NOTIFY materialChanged)
 
-public:
+  public:
     using QObject::QObject;
 
     double length() const { return length_; }
@@ -25,11 +25,11 @@ public:
         emit materialChanged(name);
     }
 
-signals:
+  signals:
     void lengthChanged(double metres);
     void materialChanged(const QString& name);
 
-private:
+  private:
     double length_ = 2.5;
     QString material_ = "Steel";
 };

@@ -13,11 +13,13 @@ namespace tav {
 
 DesignerForm::DesignerForm(const std::string& uiPath, QWidget& parent) {
     QFile file(QString::fromStdString(uiPath));
-    if (!file.open(QIODevice::ReadOnly)) throw FormLoadError(std::string(QtText::CannotReadUi) + uiPath);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FormLoadError(std::string(QtText::CannotReadUi) + uiPath);
     QUiLoader loader;
     top_ = loader.load(&file, &parent);
     if (!top_)
-        throw FormLoadError(std::string(QtText::CannotLoadUi) + uiPath + ": " + loader.errorString().toStdString());
+        throw FormLoadError(std::string(QtText::CannotLoadUi) + uiPath + ": " +
+                            loader.errorString().toStdString());
 }
 
 QWidget& DesignerForm::widgetFor(const FormFile::Line& control) const {
@@ -26,9 +28,11 @@ QWidget& DesignerForm::widgetFor(const FormFile::Line& control) const {
     if (!w) throw FormLoadError(std::string(QtText::NoSuchWidget) + name);
     const std::string_view kind = widgetkinds::kindOf(*w);
     if (kind.empty())
-        throw FormLoadError(std::string(QtText::UnknownWidgetClass) + w->metaObject()->className() + ": " + name);
+        throw FormLoadError(std::string(QtText::UnknownWidgetClass) + w->metaObject()->className() +
+                            ": " + name);
     if (control.words.size() > 1 && control.words[1] != kind)
-        throw FormLoadError(name + std::string(QtText::KindIsNot) + std::string(kind) + std::string(QtText::KindButNot) + control.words[1]);
+        throw FormLoadError(name + std::string(QtText::KindIsNot) + std::string(kind) +
+                            std::string(QtText::KindButNot) + control.words[1]);
     return *w;
 }
 

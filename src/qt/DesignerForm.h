@@ -11,7 +11,7 @@ namespace tav {
 // kind. A file that cannot be read, a widget name the form does not have, and a kind on the
 // line that is not the widget's throw FormLoadError.
 class DesignerForm {
-public:
+  public:
     DesignerForm(const std::string& uiPath, QWidget& parent);
     DesignerForm(const DesignerForm&) = delete;
     DesignerForm& operator=(const DesignerForm&) = delete;
@@ -19,7 +19,7 @@ public:
     QWidget& widget() const { return *top_; }
     QWidget& widgetFor(const FormFile::Line& control) const;
 
-private:
+  private:
     QWidget* top_;  // the parent owns it
 };
 

@@ -10,13 +10,14 @@ namespace tav {
 class NotifyRelay : public QObject {
     Q_OBJECT
 
-public:
-    NotifyRelay(std::function<void()> onSignal, QObject* parent) : QObject(parent), onSignal_(std::move(onSignal)) {}
+  public:
+    NotifyRelay(std::function<void()> onSignal, QObject* parent)
+        : QObject(parent), onSignal_(std::move(onSignal)) {}
 
-public Q_SLOTS:
+  public Q_SLOTS:
     void relay() { onSignal_(); }
 
-private:
+  private:
     std::function<void()> onSignal_;
 };
 

@@ -65,7 +65,9 @@ EnumDesc enumOf(const QMetaEnum& e) {
     return d;
 }
 
-QObjectProxy& proxyOf(Object& self) { return static_cast<QObjectProxy&>(self); }
+QObjectProxy& proxyOf(Object& self) {
+    return static_cast<QObjectProxy&>(self);
+}
 
 // The member data of a property: its index, and how it is read (a plain type straight, the
 // rest through a QVariant).
@@ -75,9 +77,12 @@ constexpr intptr_t kReadMask = (intptr_t{1} << kReadBits) - 1;
 
 intptr_t memberData(const QMetaProperty& p) {
     PlainRead read = PlainRead::None;
-    if (p.metaType() == QMetaType::fromType<double>()) read = PlainRead::Double;
-    else if (p.metaType() == QMetaType::fromType<int>() && !p.isEnumType()) read = PlainRead::Int;
-    else if (p.metaType() == QMetaType::fromType<bool>()) read = PlainRead::Bool;
+    if (p.metaType() == QMetaType::fromType<double>())
+        read = PlainRead::Double;
+    else if (p.metaType() == QMetaType::fromType<int>() && !p.isEnumType())
+        read = PlainRead::Int;
+    else if (p.metaType() == QMetaType::fromType<bool>())
+        read = PlainRead::Bool;
     return (static_cast<intptr_t>(p.propertyIndex()) << kReadBits) | static_cast<intptr_t>(read);
 }
 
@@ -92,24 +97,24 @@ T readAs(QObject* o, int index) {
     return argv[0] == &value ? value : *static_cast<const T*>(argv[0]);
 }
 
-
 }  // namespace
 
 // Hears the QObject going and its dynamic properties changing.
 class QObjectProxy::Watcher : public QObject {
-public:
+  public:
     explicit Watcher(QObjectProxy& proxy) : proxy_(proxy) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::DynamicPropertyChange && watched == proxy_.object_) {
-            const QByteArray name = static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName();
+            const QByteArray name =
+                static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName();
             if (!name.startsWith(kQtInternalPrefix)) proxy_.announce(proxy_.dynamicMember(name));
         }
         return false;
     }
 
-private:
+  private:
     QObjectProxy& proxy_;
 };
 
@@ -133,16 +138,19 @@ QObjectProxy::QObjectProxy(QObject& object)
     std::vector<std::pair<int, std::vector<DispId>>> notifiers;
     for (int i = 0; i < meta.propertyCount(); ++i) {
         const QMetaProperty p = meta.property(i);
-        if (!p.isReadable() || findMember(p.name())) continue;  // a name only once, whatever its case
+        if (!p.isReadable() || findMember(p.name()))
+            continue;  // a name only once, whatever its case
         describeProperty(p);
         if (!p.hasNotifySignal()) continue;
         const DispId id = desc_.get()->defaultInterface().find(p.name())->id;
         auto it = std::find_if(notifiers.begin(), notifiers.end(),
                                [&](const auto& n) { return n.first == p.notifySignalIndex(); });
-        if (it == notifiers.end()) it = notifiers.insert(notifiers.end(), {p.notifySignalIndex(), {}});
+        if (it == notifiers.end())
+            it = notifiers.insert(notifiers.end(), {p.notifySignalIndex(), {}});
         it->second.push_back(id);
     }
-    const QMetaMethod relay = NotifyRelay::staticMetaObject.method(NotifyRelay::staticMetaObject.indexOfSlot("relay()"));
+    const QMetaMethod relay =
+        NotifyRelay::staticMetaObject.method(NotifyRelay::staticMetaObject.indexOfSlot("relay()"));
     for (auto& [signal, ids] : notifiers) {
         auto* r = new NotifyRelay(
             [this, ids = std::move(ids)] {
@@ -173,14 +181,16 @@ const MemberDesc* QObjectProxy::findMember(std::string_view name) const {
 
 QObject* QObjectProxy::live() const {
     if (!object_)
-        throw AutomationError(err::ObjectNotSet, std::string(QtText::WidgetSource), std::string(QtText::ObjectGone));
+        throw AutomationError(err::ObjectNotSet, std::string(QtText::WidgetSource),
+                              std::string(QtText::ObjectGone));
     return object_;
 }
 
 void QObjectProxy::describeProperty(const QMetaProperty& p) {
     ClassDesc& desc = desc_.edit();
     TypeDesc type = scalarType(p.metaType());
-    if (p.isEnumType() && !p.isFlagType()) type = TypeDesc::enumType(desc.addOwnedEnumeration(enumOf(p.enumerator())));
+    if (p.isEnumType() && !p.isFlagType())
+        type = TypeDesc::enumType(desc.addOwnedEnumeration(enumOf(p.enumerator())));
     const bool writable = p.isWritable();
     const bool object = type.vt == VarType::Object;
     const bool variant = type.vt == VarType::Variant;
@@ -194,15 +204,14 @@ DispId QObjectProxy::dynamicMember(const QByteArray& name) {
     dynamicNames_.push_back(name);
     ClassDesc& desc = desc_.edit();
     desc.add(runtimeProperty(name.toStdString(), TypeDesc::of(VarType::Variant),
-                             static_cast<intptr_t>(dynamicNames_.size() - 1), &getDynamic, &putDynamic,
-                             &putDynamic));
+                             static_cast<intptr_t>(dynamicNames_.size() - 1), &getDynamic,
+                             &putDynamic, &putDynamic));
     return findMember(name.toStdString())->id;
 }
 
 void QObjectProxy::announce(DispId id) {
     changes_.fire([id](IPropertyNotifySink& sink) { sink.OnChanged(id); });
 }
-
 
 Variant QObjectProxy::getStatic(Object& self, const CallArgs& a) {
     QObject* o = proxyOf(self).live();
@@ -231,7 +240,8 @@ Variant QObjectProxy::putStatic(Object& self, const CallArgs& a) {
 
 Variant QObjectProxy::getDynamic(Object& self, const CallArgs& a) {
     QObjectProxy& proxy = proxyOf(self);
-    return qtvariant::fromQt(proxy.live()->property(proxy.dynamicNames_[static_cast<size_t>(a.data)].constData()));
+    return qtvariant::fromQt(
+        proxy.live()->property(proxy.dynamicNames_[static_cast<size_t>(a.data)].constData()));
 }
 
 Variant QObjectProxy::putDynamic(Object& self, const CallArgs& a) {

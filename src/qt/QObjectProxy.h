@@ -33,7 +33,7 @@ namespace tav {
 // destroyed every member fails with error 91 ("object variable not set") and nothing is
 // announced any more. A proxy is used on the thread of its QObject only.
 class QObjectProxy : public Object, public PropertyNotifySource {
-public:
+  public:
     // The proxy of the object (made on first use); Nothing for nullptr.
     static Ref<QObjectProxy> of(QObject* object);
     ~QObjectProxy() override;
@@ -48,7 +48,7 @@ public:
     std::shared_ptr<const ClassDesc> sharedClassDesc() const override { return desc_.shared(); }
     ConnectionPoint<IPropertyNotifySink>& propertyNotifyPoint() override { return changes_; }
 
-private:
+  private:
     class Watcher;
     explicit QObjectProxy(QObject& object);
 

@@ -128,7 +128,8 @@ QVariant byOwnType(const Variant& v) {
 Variant fromQt(const QVariant& value) {
     if (!value.isValid()) return Variant();
     const QMetaType type = value.metaType();
-    if (type.flags() & QMetaType::PointerToQObject) return Variant(QObjectProxy::of(value.value<QObject*>()));
+    if (type.flags() & QMetaType::PointerToQObject)
+        return Variant(QObjectProxy::of(value.value<QObject*>()));
     if (type.flags() & QMetaType::IsEnumeration) return integral(value.toLongLong());
     switch (type.id()) {
         case QMetaType::Bool:
@@ -174,9 +175,11 @@ Variant fromQt(const QVariant& value) {
         case QMetaType::QDateTime:
             return fromDateTime(value.toDateTime());
         case QMetaType::QStringList:
-            return array(value.toStringList(), VarType::String, [](const QString& s) { return text(s); });
+            return array(value.toStringList(), VarType::String,
+                         [](const QString& s) { return text(s); });
         case QMetaType::QVariantList:
-            return array(value.toList(), VarType::Variant, [](const QVariant& v) { return fromQt(v); });
+            return array(value.toList(), VarType::Variant,
+                         [](const QVariant& v) { return fromQt(v); });
         case QMetaType::Nullptr:
             return Variant::Null();
         default:
@@ -212,16 +215,19 @@ QVariant toQt(const Variant& value, QMetaType type) {
             return QVariant::fromValue(static_cast<uchar>(CByte(value)));
         case QMetaType::SChar:
         case QMetaType::Char:
-            return QVariant::fromValue(static_cast<signed char>(whole(value, std::numeric_limits<signed char>::min(),
-                                                                      std::numeric_limits<signed char>::max() + 1.0)));
+            return QVariant::fromValue(
+                static_cast<signed char>(whole(value, std::numeric_limits<signed char>::min(),
+                                               std::numeric_limits<signed char>::max() + 1.0)));
         case QMetaType::UShort:
             return QVariant::fromValue(
                 static_cast<ushort>(whole(value, 0, std::numeric_limits<ushort>::max() + 1.0)));
         case QMetaType::UInt:
-            return QVariant::fromValue(static_cast<uint>(whole(value, 0, std::numeric_limits<uint>::max() + 1.0)));
+            return QVariant::fromValue(
+                static_cast<uint>(whole(value, 0, std::numeric_limits<uint>::max() + 1.0)));
         case QMetaType::Long:
         case QMetaType::LongLong: {
-            QVariant q = QVariant::fromValue(static_cast<qlonglong>(whole(value, kInt64Low, kInt64End)));
+            QVariant q =
+                QVariant::fromValue(static_cast<qlonglong>(whole(value, kInt64Low, kInt64End)));
             q.convert(type);
             return q;
         }
@@ -254,7 +260,8 @@ QVariant toQt(const Variant& value, QMetaType type) {
         }
         case QMetaType::QDateTime: {
             const CivilDateTime c = civil(value);
-            return QVariant(QDateTime(QDate(c.year, c.month, c.day), QTime(c.hour, c.minute, c.second)));
+            return QVariant(
+                QDateTime(QDate(c.year, c.month, c.day), QTime(c.hour, c.minute, c.second)));
         }
         case QMetaType::QStringList: {
             QStringList list;

@@ -21,8 +21,9 @@
 //
 // Towards Qt a value is converted to the type asked for with the platform's rules: integers
 // round half to even and overflow (error 6) outside the type's range; text that is no number,
-// Null, and a type Qt cannot convert to are a type mismatch (error 13). Without a type asked for (a dynamic property, a QVariant property) the
-// Variant's own type decides, Empty and Null giving no value.
+// Null, and a type Qt cannot convert to are a type mismatch (error 13). Without a type asked for (a
+// dynamic property, a QVariant property) the Variant's own type decides, Empty and Null giving no
+// value.
 namespace tav::qtvariant {
 
 Variant fromQt(const QVariant& value);

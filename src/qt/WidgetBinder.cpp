@@ -12,12 +12,16 @@
 
 namespace tav {
 
-WidgetBinder::WidgetBinder(QWidget* root, QObject* parent) : WidgetBinder(makeRef<Form>(), root, parent) {
+WidgetBinder::WidgetBinder(QWidget* root, QObject* parent)
+    : WidgetBinder(makeRef<Form>(), root, parent) {
     form_->keepLog(false);  // a form of its own: nobody reads its notifier log
 }
 
 WidgetBinder::WidgetBinder(Ref<Form> form, QWidget* root, QObject* parent)
-    : QObject(parent), form_(std::move(form)), root_(root), failures_(form_->failureEvents().advise(*this)) {}
+    : QObject(parent),
+      form_(std::move(form)),
+      root_(root),
+      failures_(form_->failureEvents().advise(*this)) {}
 
 WidgetBinder::~WidgetBinder() {
     failures_.reset();
@@ -45,13 +49,15 @@ QWidget& WidgetBinder::widget(std::string_view objectName) const {
 
 WidgetControl& WidgetBinder::control(QWidget* widget) {
     if (!widget)
-        throw AutomationError(err::ObjectNotSet, std::string(QtText::WidgetSource), std::string(QtText::WidgetGone));
+        throw AutomationError(err::ObjectNotSet, std::string(QtText::WidgetSource),
+                              std::string(QtText::WidgetGone));
     if (Bound* b = find(widget)) return *b->control;
     IRef<WidgetControl> adapter = widgetkinds::adapt(*widget);
     WidgetControl* c = adapter.get();
     c->setEditHandler([this, c] { store(*find(objectOf(c))); });
     // The widget going takes its bindings along, before anything else can reach them.
-    QMetaObject::Connection destroyed = QObject::connect(widget, &QObject::destroyed, this, [this, c] { drop(c); });
+    QMetaObject::Connection destroyed =
+        QObject::connect(widget, &QObject::destroyed, this, [this, c] { drop(c); });
     bound_.push_back(Bound{widget, std::move(adapter), destroyed});
     return *c;
 }
@@ -67,26 +73,28 @@ std::string WidgetBinder::bindingName(const QWidget& widget, std::string_view pr
     return numbered;
 }
 
-Binding& WidgetBinder::bind(QWidget* widget, const Ref<Object>& sourcePart, std::string_view property,
-                            std::span<const Ref<Object>> glues) {
+Binding& WidgetBinder::bind(QWidget* widget, const Ref<Object>& sourcePart,
+                            std::string_view property, std::span<const Ref<Object>> glues) {
     WidgetControl& c = control(widget);
-    Binding& b = form_->addBinding(bindingName(*widget, property), sourcePart, property, Ref<Object>(objectOf(&c)), glues);
+    Binding& b = form_->addBinding(bindingName(*widget, property), sourcePart, property,
+                                   Ref<Object>(objectOf(&c)), glues);
     form_->display(b);
     return b;
 }
 
-Binding& WidgetBinder::bind(QWidget* widget, const Ref<Object>& sourcePart, std::string_view property,
-                            std::initializer_list<Ref<Object>> glues) {
-    return bind(widget, sourcePart, property, std::span<const Ref<Object>>(glues.begin(), glues.size()));
+Binding& WidgetBinder::bind(QWidget* widget, const Ref<Object>& sourcePart,
+                            std::string_view property, std::initializer_list<Ref<Object>> glues) {
+    return bind(widget, sourcePart, property,
+                std::span<const Ref<Object>>(glues.begin(), glues.size()));
 }
 
-Binding& WidgetBinder::bind(std::string_view objectName, const Ref<Object>& sourcePart, std::string_view property,
-                            std::initializer_list<Ref<Object>> glues) {
+Binding& WidgetBinder::bind(std::string_view objectName, const Ref<Object>& sourcePart,
+                            std::string_view property, std::initializer_list<Ref<Object>> glues) {
     return bind(&widget(objectName), sourcePart, property, glues);
 }
 
-Binding& WidgetBinder::bind(std::string_view objectName, const Ref<Object>& sourcePart, std::string_view property,
-                            std::span<const Ref<Object>> glues) {
+Binding& WidgetBinder::bind(std::string_view objectName, const Ref<Object>& sourcePart,
+                            std::string_view property, std::span<const Ref<Object>> glues) {
     return bind(&widget(objectName), sourcePart, property, glues);
 }
 
@@ -126,7 +134,8 @@ void WidgetBinder::store(Bound& entry) {
 void WidgetBinder::displayAll() {
     std::vector<Ref<Binding>> all;
     for (const Bound& b : bound_)
-        for (Ref<Binding>& binding : bindingsOn(b.control.object())) all.push_back(std::move(binding));
+        for (Ref<Binding>& binding : bindingsOn(b.control.object()))
+            all.push_back(std::move(binding));
     for (const Ref<Binding>& b : all)
         if (b->form() == form_.get()) form_->display(*b);
 }
@@ -145,7 +154,8 @@ void WidgetBinder::unbind(QWidget* widget) {
 
 void WidgetBinder::drop(const WidgetControl* control) {
     // Found by its control: a widget being destroyed no longer answers to its pointer.
-    const auto it = std::find_if(bound_.begin(), bound_.end(), [control](const Bound& b) { return b.control.get() == control; });
+    const auto it = std::find_if(bound_.begin(), bound_.end(),
+                                 [control](const Bound& b) { return b.control.get() == control; });
     if (it == bound_.end()) return;
     Bound gone = std::move(*it);
     bound_.erase(it);

@@ -40,7 +40,7 @@ namespace tav {
 class WidgetBinder : public QObject, private CycleFailureSink {
     Q_OBJECT
 
-public:
+  public:
     // Binds the widgets under `root` with a form of its own.
     explicit WidgetBinder(QWidget* root = nullptr, QObject* parent = nullptr);
     // Binds them with a form an application (or a form file) has made.
@@ -65,10 +65,10 @@ public:
                   std::initializer_list<Ref<Object>> glues = {});
     Binding& bind(QWidget* widget, const Ref<Object>& sourcePart, std::string_view property,
                   std::span<const Ref<Object>> glues);
-    Binding& bind(std::string_view objectName, const Ref<Object>& sourcePart, std::string_view property,
-                  std::initializer_list<Ref<Object>> glues = {});
-    Binding& bind(std::string_view objectName, const Ref<Object>& sourcePart, std::string_view property,
-                  std::span<const Ref<Object>> glues);
+    Binding& bind(std::string_view objectName, const Ref<Object>& sourcePart,
+                  std::string_view property, std::initializer_list<Ref<Object>> glues = {});
+    Binding& bind(std::string_view objectName, const Ref<Object>& sourcePart,
+                  std::string_view property, std::span<const Ref<Object>> glues);
 
     // The widget's adapter, made on first use (for bindings made on the form directly).
     WidgetControl& control(QWidget* widget);
@@ -82,11 +82,11 @@ public:
     // Runs the display cycle of every binding on the binder's widgets.
     void displayAll();
 
-Q_SIGNALS:
+  Q_SIGNALS:
     // A cycle of a binding on `widget` failed.
     void failed(QWidget* widget, const tav::CycleFailure& failure);
 
-private:
+  private:
     struct Bound {
         QPointer<QWidget> widget;
         IRef<WidgetControl> control;

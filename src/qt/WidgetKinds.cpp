@@ -55,7 +55,8 @@ const Kind* kindOfClass(const QWidget& widget) {
 }
 
 [[noreturn]] void noControl(std::string_view what) {
-    throw AutomationError(err::CantCreateObject, std::string(QtText::WidgetSource), std::string(what));
+    throw AutomationError(err::CantCreateObject, std::string(QtText::WidgetSource),
+                          std::string(what));
 }
 
 }  // namespace

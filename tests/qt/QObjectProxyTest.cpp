@@ -26,7 +26,9 @@ namespace {
 using testing_support::errorOf;
 using testqt::SampleQObject;
 
-std::string get(Object& o, std::string_view name) { return literal::print(invoke(o, name, InvokeKind::PropertyGet)); }
+std::string get(Object& o, std::string_view name) {
+    return literal::print(invoke(o, name, InvokeKind::PropertyGet));
+}
 void let(Object& o, std::string_view name, const Variant& v) {
     Variant args[] = {v};
     invoke(o, name, v.isObject() ? InvokeKind::PropertySet : InvokeKind::PropertyLet, args);
@@ -67,11 +69,14 @@ TEST(QtVariant, EveryListedTypeGoesThereAndBackAgain) {
     // An object travels as its proxy, the same one however it is reached.
     const Variant object = qtvariant::fromQt(QVariant::fromValue(&partner));
     EXPECT_EQ(object.object(), QObjectProxy::of(&partner).get());
-    EXPECT_EQ(qtvariant::toQt(object, QMetaType::fromType<SampleQObject*>()).value<SampleQObject*>(), &partner);
+    EXPECT_EQ(
+        qtvariant::toQt(object, QMetaType::fromType<SampleQObject*>()).value<SampleQObject*>(),
+        &partner);
     EXPECT_TRUE(qtvariant::fromQt(QVariant::fromValue<QObject*>(nullptr)).isNothing());
     // Without a type asked for, a value keeps its own.
     EXPECT_EQ(qtvariant::toQt(Variant::I4(3)).metaType(), QMetaType::fromType<int>());
-    EXPECT_EQ(qtvariant::toQt(literal::parse("[I4:1, Str:\"x\"]")), QVariant(QVariantList{1, QString("x")}));
+    EXPECT_EQ(qtvariant::toQt(literal::parse("[I4:1, Str:\"x\"]")),
+              QVariant(QVariantList{1, QString("x")}));
 }
 
 TEST(QtVariant, IntegersRoundHalfToEvenAndOverflowOutsideTheirRange) {
@@ -85,9 +90,11 @@ TEST(QtVariant, IntegersRoundHalfToEvenAndOverflowOutsideTheirRange) {
         {"R8:3.5", QMetaType::fromType<int>(), QVariant(4), 0},
         {"R8:3000000000", QMetaType::fromType<int>(), {}, err::Overflow},
         {"I4:40000", QMetaType::fromType<short>(), {}, err::Overflow},
-        {"R8:3000000000", QMetaType::fromType<qint64>(), QVariant::fromValue<qint64>(3000000000), 0},
+        {"R8:3000000000", QMetaType::fromType<qint64>(), QVariant::fromValue<qint64>(3000000000),
+         0},
         {"R8:1e19", QMetaType::fromType<qint64>(), {}, err::Overflow},
-        {"R8:1e19", QMetaType::fromType<quint64>(), QVariant::fromValue<quint64>(10000000000000000000u), 0},
+        {"R8:1e19", QMetaType::fromType<quint64>(),
+         QVariant::fromValue<quint64>(10000000000000000000u), 0},
         {"I4:-1", QMetaType::fromType<uint>(), {}, err::Overflow},
         {"Str:\"12\"", QMetaType::fromType<qint64>(), QVariant::fromValue<qint64>(12), 0},
         {"Str:\"abc\"", QMetaType::fromType<int>(), {}, err::TypeMismatch},
@@ -127,7 +134,8 @@ TEST(QObjectProxy, PropertiesAreMembersByNameWithTheirTypesDeclared) {
     EXPECT_EQ(sample.names_, (QStringList{"a", "2"}));
 
     // An enumeration is declared with its items, which a combo glue lists.
-    const MemberInfo shade = TLIApplication::shared().interfaceInfoFromObject(proxy.get()).member("shade");
+    const MemberInfo shade =
+        TLIApplication::shared().interfaceInfoFromObject(proxy.get()).member("shade");
     ASSERT_TRUE(shade.returnType().isUserDefined());
     EXPECT_EQ(shade.returnType().typeInfo().name(), "Shade");
     EXPECT_EQ(get(*proxy, "shade"), "I4:1");
@@ -138,8 +146,10 @@ TEST(QObjectProxy, PropertiesAreMembersByNameWithTheirTypesDeclared) {
     SampleQObject partner;
     let(*proxy, "partner", Variant(QObjectProxy::of(&partner)));
     EXPECT_EQ(sample.partner_, &partner);
-    EXPECT_EQ(invoke(*proxy, "partner", InvokeKind::PropertyGet).object(), QObjectProxy::of(&partner).get());
-    EXPECT_EQ(errorOf([&] { let(*proxy, "partner", Variant(makeRef<SrcPart_iDisp>())); }), err::TypeMismatch);
+    EXPECT_EQ(invoke(*proxy, "partner", InvokeKind::PropertyGet).object(),
+              QObjectProxy::of(&partner).get());
+    EXPECT_EQ(errorOf([&] { let(*proxy, "partner", Variant(makeRef<SrcPart_iDisp>())); }),
+              err::TypeMismatch);
 }
 
 TEST(QObjectProxy, ChangeSignalsAndDynamicPropertiesAreAnnouncedByMemberId) {
@@ -159,7 +169,8 @@ TEST(QObjectProxy, ChangeSignalsAndDynamicPropertiesAreAnnouncedByMemberId) {
     sample.setProperty("note", "after");
     sample.setProperty("added", 1.5);
     sample.setProperty("flag", true);  // no NOTIFY: nothing to announce
-    EXPECT_EQ(sink.ids, (std::vector<DispId>{id("length"), id("unit"), id("count"), id("note"), id("added")}));
+    EXPECT_EQ(sink.ids, (std::vector<DispId>{id("length"), id("unit"), id("count"), id("note"),
+                                             id("added")}));
     EXPECT_EQ(get(*proxy, "added"), "R8:1.5");
     let(*proxy, "note", Variant::I4(9));
     EXPECT_EQ(sample.property("note"), QVariant(9));

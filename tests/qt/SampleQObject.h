@@ -29,7 +29,7 @@ class SampleQObject : public QObject {
     Q_PROPERTY(Shade shade MEMBER shade_ NOTIFY shadeChanged)
     Q_PROPERTY(QString fixed READ fixed CONSTANT)
 
-public:
+  public:
     enum Shade { gf_Light_Grey, gf_Dark_Grey = 1, gf_Black = 5 };
     Q_ENUM(Shade)
 
@@ -49,13 +49,13 @@ public:
     }
     QString fixed() const { return QStringLiteral("fixed"); }
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void lengthChanged(double value);
     void unitChanged();
     void countChanged();
     void shadeChanged();
 
-public:
+  public:
     double length_ = 2.5;
     QString unit_ = QStringLiteral("mm");
     int count_ = 0;

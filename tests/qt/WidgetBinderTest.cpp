@@ -33,7 +33,7 @@ using testqt::SampleQObject;
 constexpr char kNumericRequired[] = "Invalid value, a numeric value is required.";
 
 class WidgetBinderTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         lengthEdit->setObjectName("lengthEdit");
         window.show();
@@ -58,7 +58,8 @@ protected:
     Ref<GluPart_ScaleProp> scale = makeRef<GluPart_ScaleProp>();
     Ref<GluPart_Formating> format = makeRef<GluPart_Formating>();
     std::vector<CycleFailure> heard;
-    FailureCallback onFailure{binder->form(), [this](const CycleFailure& f) { heard.push_back(f); }};
+    FailureCallback onFailure{binder->form(),
+                              [this](const CycleFailure& f) { heard.push_back(f); }};
 };
 
 TEST_F(WidgetBinderTest, TypingAndReturnStoresThroughTheGluesAndProgramChangesShowByThemselves) {
@@ -122,7 +123,7 @@ TEST_F(WidgetBinderTest, AWidgetDestroyedFirstTakesItsBindingsAlong) {
     delete lengthEdit;
     ASSERT_EQ(binder->form().bindings().size(), 1u);
     EXPECT_EQ(binder->form().bindings()[0]->name(), "widget");  // an unnamed widget's binding
-    sample.setLength(7);  // nothing is left to show it
+    sample.setLength(7);                                        // nothing is left to show it
     sample.setUnit("in");
     EXPECT_EQ(unitEdit->text(), "in");
     EXPECT_TRUE(heard.empty());
@@ -211,7 +212,8 @@ TEST_F(WidgetBinderTest, BindingNamesStayUniqueAndWidgetsOfNoKnownClassAreRefuse
     EXPECT_EQ(bindLength().name(), "lengthEdit");
     EXPECT_EQ(binder->bind(second, source, "length").name(), "lengthEdit.length");
     EXPECT_EQ(binder->bind(second, source, "length").name(), "lengthEdit.length.2");
-    EXPECT_EQ(errorOf([&] { binder->bind(new QWidget(&window), source, "length"); }), err::CantCreateObject);
+    EXPECT_EQ(errorOf([&] { binder->bind(new QWidget(&window), source, "length"); }),
+              err::CantCreateObject);
 }
 
 }  // namespace

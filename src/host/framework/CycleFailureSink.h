@@ -8,7 +8,7 @@ namespace tav {
 // cycle is there to see the result. A sink is called after the cycle has ended; it must not
 // destroy the form it listens to.
 class CycleFailureSink {
-public:
+  public:
     virtual ~CycleFailureSink() = default;
     virtual void cycleFailed(const CycleFailure& failure) = 0;
 };

@@ -14,13 +14,13 @@ namespace tav {
 //
 // Either side may go first: the form going stops the calls, this object going disconnects.
 class FailureCallback : private CycleFailureSink {
-public:
+  public:
     FailureCallback(Form& form, std::function<void(const CycleFailure&)> call)
         : call_(std::move(call)), connection_(form.failureEvents().advise(*this)) {}
     FailureCallback(const FailureCallback&) = delete;
     FailureCallback& operator=(const FailureCallback&) = delete;
 
-private:
+  private:
     void cycleFailed(const CycleFailure& failure) override { call_(failure); }
 
     std::function<void(const CycleFailure&)> call_;
