@@ -9,7 +9,9 @@
 
 #include "host/forms/FormFile.h"
 #include "host/forms/FormRunner.h"
+#include "qt/DesignerForm.h"
 #include "qt/FormWindow.h"
+#include "qt/WidgetBinder.h"
 
 namespace tav::guirunner {
 
@@ -34,7 +36,36 @@ int gArgc = 1;
 char gName[] = "tavparts";
 char* gArgv[] = {gName, nullptr};
 
+// The application object, made here unless the caller (a test) has made one.
+std::optional<QApplication>& application(std::optional<QApplication>& app) {
+    if (!QApplication::instance()) app.emplace(gArgc, gArgv);
+    return app;
+}
+
 }  // namespace
+
+int runForm(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    // Declared in the order they must be made; they go in the reverse order, the binder first.
+    std::optional<QApplication> app;
+    std::unique_ptr<QWidget> window;
+    std::unique_ptr<DesignerForm> designer;
+    std::unique_ptr<WidgetBinder> binder;
+    const FormRunner::Preparation prepare = [&](FormRunner& runner) {
+        runner.setDesignerLoader([&](const std::string& ui) {
+            // Nothing is shown: the widgets need no display.
+            if (qEnvironmentVariableIsEmpty(kPlatformVariable) && !QApplication::instance())
+                qputenv(kPlatformVariable, kOffscreen);
+            application(app);
+            window = std::make_unique<QWidget>();
+            designer = std::make_unique<DesignerForm>(ui, *window);
+            binder = std::make_unique<WidgetBinder>(Ref<Form>(&runner.form()), window.get());
+        });
+        runner.setControlMaker([&](const FormFile::Line& line) {
+            return designer ? Ref<Object>(objectOf(&binder->control(&designer->widgetFor(line)))) : Ref<Object>();
+        });
+    };
+    return FormRunner::runFile(args.front(), {args.begin() + 1, args.end()}, out, err, prepare);
+}
 
 int run(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
     size_t next = 0;
@@ -76,7 +107,7 @@ int run(const std::vector<std::string>& args, std::ostream&, std::ostream& err) 
     }
     // The caller (a test) may have made the application object already.
     std::optional<QApplication> app;
-    if (!QApplication::instance()) app.emplace(gArgc, gArgv);
+    application(app);
     std::unique_ptr<FormWindow> window;
     try {
         window = std::make_unique<FormWindow>(file, edits.empty() ? file.edits : edits);

@@ -43,6 +43,7 @@
 #include "host/framework/ErrorLine.h"
 #include "host/framework/HostClasses.h"
 #include "host/script/ScriptRunner.h"
+#include "host/state/StateClasses.h"
 #include "host/state/StateListing.h"
 #include "registry/TypeLibrary.h"
 #include "sources/ContainerInits.h"
@@ -290,7 +291,7 @@ void reportMismatch(const std::string& where, const std::string& expected, const
 }
 
 int run(const Options& o) {
-    hostclasses::ensureRegistered();
+    stateclasses::ensureRegistered();
     std::error_code ec;
     const fs::path startedIn = fs::current_path(ec);
     const HostInstall host = makeHostInstall(o.examples);

@@ -6,7 +6,7 @@
 #include "automation/values/AutomationError.h"
 #include "contracts/ObjectCreation.h"
 #include "host/framework/ErrorLine.h"
-#include "host/framework/HostClasses.h"
+#include "host/state/StateClasses.h"
 #include "host/state/StateListing.h"
 #include "sources/ContainerInits.h"
 
@@ -36,7 +36,7 @@ int runState(const std::vector<std::string>& args, std::istream&, std::ostream& 
         err << "usage: tavparts state FILE.xml\n";
         return ExitUsage;
     }
-    hostclasses::ensureRegistered();
+    stateclasses::ensureRegistered();
     try {
         const IRef<iQvState> state = load(args[0]);
         if (!state) {

@@ -37,12 +37,13 @@ struct LineSpec {
 constexpr LineSpec kLines[] = {
     {T::Object, Where::Top, 2, 2, 0, 0, false, "object NAME PROGID"},
     {T::Part, Where::Top, 2, 2, 0, 0, false, "part NAME PROGID"},
-    {T::Control, Where::Top, 2, 2, 0, 2, false, "control NAME KIND [LABEL [GROUP]]"},
+    {T::Control, Where::Top, 1, 2, 0, 2, false, "control NAME [KIND] [LABEL [GROUP]]"},
     {T::Command, Where::Top, 1, 1, 0, 0, true, "command NAME ok|fail:NUMBER:TEXT"},
     {T::Source, Where::Top, 2, 2, 0, 0, false, "source PART OBJECT"},
     {T::Bind, Where::Top, 4, kAny, 0, 0, false, "bind NAME PART PROPERTY CONTROL [GLUE...]"},
     {T::Edit, Where::Top, 1, 1, 1, 1, false, "edit CONTROL VALUE"},
     {T::Change, Where::Top, 1, 1, 1, 1, false, "change OBJECT.PROPERTY VALUE"},
+    {T::Ui, Where::Top, 0, 0, 1, 1, false, "ui Str:\"FORM.ui\""},
     {T::Class, Where::UnderObject, 1, 1, 0, 0, false, "class NAME"},
     {T::Property, Where::UnderObject, 2, 2, 0, 1, false, "property NAME TYPE [VALUE]"},
     {T::Enum, Where::UnderObject, 1, kAny, 0, 0, false, "enum NAME ITEM=INTEGER..."},
@@ -139,8 +140,8 @@ FormFile::Line readLine(const LineSpec& spec, std::string_view rest, int number)
     if (spec.keyword == T::Enum || spec.keyword == T::Enumerated)
         for (size_t i = 1; i < line.words.size(); ++i) checkEnumItem(line.words[i]);
     if (spec.keyword == T::Predefined && line.values.size() % 2 == 0) throw FormSyntaxError(std::string(T::PairedValues));
-    // A control's label and group are texts.
-    if (spec.keyword == T::Control)
+    // A control's label and group are texts, as is the name of a Designer form.
+    if (spec.keyword == T::Control || spec.keyword == T::Ui)
         for (const Variant& v : line.values)
             if (!v.isString()) throw FormSyntaxError(std::string(T::ExpectedText));
     return line;

@@ -28,6 +28,8 @@ namespace tav {
 //       ScaleByCoef = R8:1000
 //   control lengthText TextBox              TextBox, CheckBox, OptionButton, Button, ComboBox, Label;
 //   control mm OptionButton Str:"mm" Str:"Unit"   optionally the label and group a window shows
+//   ui Str:"length.ui"                      a Designer form: its widgets are the controls, named
+//   control lengthEdit                        by objectName, of the kind of their class
 //   command Apply ok                        a host command: ok, or fail:NUMBER:TEXT
 //   source src sample                       the source part's source object
 //   bind length src Length lengthText scale   NAME PART PROPERTY(|PROPERTY...) CONTROL GLUE...

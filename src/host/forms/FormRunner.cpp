@@ -1,6 +1,7 @@
 #include "host/forms/FormRunner.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <ostream>
 #include <sstream>
 
@@ -14,7 +15,7 @@
 #include "host/controls/Control.h"
 #include "host/forms/FormText.h"
 #include "host/framework/ErrorLine.h"
-#include "host/framework/HostClasses.h"
+#include "host/state/StateClasses.h"
 #include "registry/LibraryClasses.h"
 
 namespace tav {
@@ -45,10 +46,10 @@ const FormRunner::KeywordHandler FormRunner::kHandlers[] = {
     {T::Object, &FormRunner::addObject},   {T::Part, &FormRunner::addPart},       {T::Control, &FormRunner::addControl},
     {T::Command, &FormRunner::addCommand}, {T::Source, &FormRunner::setSource},   {T::Bind, &FormRunner::addBinding},
     {T::Edit, &FormRunner::edit},          {T::Change, &FormRunner::change},
-    {T::State, &FormRunner::addState},
+    {T::State, &FormRunner::addState},     {T::Ui, &FormRunner::addDesigner},
 };
 
-FormRunner::FormRunner(std::ostream& out) : out_(out) { hostclasses::ensureRegistered(); }
+FormRunner::FormRunner(std::ostream& out) : out_(out) { stateclasses::ensureRegistered(); }
 
 void FormRunner::name(std::string name, std::string_view keyword, Ref<Object> object) {
     if (named(name)) throw FormLoadError(std::string(T::NameTaken) + excerpt(name));
@@ -142,11 +143,24 @@ void FormRunner::addPart(const Line& line) {
 }
 
 void FormRunner::addControl(const Line& line) {
-    Ref<Object> control =
-        makeControl_ ? makeControl_(line) : createObject(std::string(T::ControlProgIdPrefix) + line.words[1]);
+    Ref<Object> control = makeControl_ ? makeControl_(line) : Ref<Object>();
+    if (!control) {
+        if (line.words.size() < 2) throw FormLoadError(std::string(T::NoKind) + line.words[0]);
+        control = createObject(std::string(T::ControlProgIdPrefix) + line.words[1]);
+    }
     query<Control>(control.get());
     form_->finder()->addNamed(line.words[0], control);
     name(line.words[0], T::Control, std::move(control));
+}
+
+void FormRunner::addDesigner(const Line& line) {
+    // A relative path is the form file's neighbour.
+    const std::filesystem::path ui(line.values[0].str());
+    const std::string path = ui.is_absolute() ? ui.string() : (std::filesystem::path(path_).parent_path() / ui).string();
+    if (!loadDesigner_) throw FormLoadError(std::string(T::NoDesigner) + path);
+    if (designer_) throw FormLoadError(std::string(T::SecondDesigner));
+    loadDesigner_(path);
+    designer_ = true;
 }
 
 void FormRunner::addCommand(const Line& line) {
@@ -258,7 +272,7 @@ void FormRunner::apply(const Line& edit) {
 }
 
 int FormRunner::runFile(const std::string& path, const std::vector<std::string>& edits, std::ostream& out,
-                        std::ostream& err) {
+                        std::ostream& err, const Preparation& prepare) {
     FormFile file;
     try {
         file = FormFile::read(path);
@@ -271,6 +285,7 @@ int FormRunner::runFile(const std::string& path, const std::vector<std::string>&
         return ExitUnreadable;
     }
     FormRunner runner(out);
+    if (prepare) prepare(runner);
     try {
         runner.load(file);
         runner.start();

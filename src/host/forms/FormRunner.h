@@ -24,12 +24,18 @@ public:
     static constexpr int ExitLoadFailed = 1;
     static constexpr int ExitUnreadable = 2;
 
-    // Makes the control of a control line; without one the runner makes the host's stand-in
-    // of that kind (a window makes real widgets instead).
+    // Makes the control of a control line; without one, or when it makes Nothing, the runner
+    // makes the host's stand-in of that kind (a window makes real widgets instead).
     using ControlMaker = std::function<Ref<Object>(const FormFile::Line&)>;
+    // Loads the Designer form a ui line names (its path taken from the form file's folder);
+    // without one such a line fails.
+    using DesignerLoader = std::function<void(const std::string& uiPath)>;
+    // Sets a runner up before it loads a form (runFile).
+    using Preparation = std::function<void(FormRunner&)>;
 
     explicit FormRunner(std::ostream& out);
     void setControlMaker(ControlMaker maker) { makeControl_ = std::move(maker); }
+    void setDesignerLoader(DesignerLoader loader) { loadDesigner_ = std::move(loader); }
 
     // Builds the form; a line that fails throws FormLoadError ("PATH:N: Err:...").
     void load(const FormFile& file);
@@ -47,7 +53,7 @@ public:
 
     // Reads, loads and runs a form file; edits given here replace the file's.
     static int runFile(const std::string& path, const std::vector<std::string>& edits, std::ostream& out,
-                       std::ostream& err);
+                       std::ostream& err, const Preparation& prepare = {});
 
 private:
     struct Named {
@@ -75,6 +81,7 @@ private:
     void addObject(const FormFile::Line& line);
     void addPart(const FormFile::Line& line);
     void addControl(const FormFile::Line& line);
+    void addDesigner(const FormFile::Line& line);
     void addCommand(const FormFile::Line& line);
     void setSource(const FormFile::Line& line);
     void addBinding(const FormFile::Line& line);
@@ -95,6 +102,8 @@ private:
 
     std::ostream& out_;
     ControlMaker makeControl_;
+    DesignerLoader loadDesigner_;
+    bool designer_ = false;
     Ref<Form> form_ = makeRef<Form>();
     std::string path_;
     std::vector<Named> named_;

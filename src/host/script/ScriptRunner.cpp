@@ -11,7 +11,7 @@
 #include "contracts/Persistable.h"
 #include "contracts/iTAVGluePart.h"
 #include "host/framework/ErrorLine.h"
-#include "host/framework/HostClasses.h"
+#include "host/state/StateClasses.h"
 #include "host/script/ScriptText.h"
 #include "registry/LibraryClasses.h"
 
@@ -56,7 +56,7 @@ PropertyBag& bagIn(Object& obj, std::string_view name) {
 }  // namespace
 
 ScriptRunner::ScriptRunner(std::ostream& out, bool quiet) : out_(out), quiet_(quiet) {
-    hostclasses::ensureRegistered();
+    stateclasses::ensureRegistered();
 }
 
 int ScriptRunner::runText(std::string_view text, std::ostream& out, std::ostream& err, bool quiet) {
