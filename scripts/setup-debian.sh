@@ -7,10 +7,14 @@ packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmar
 
 # qt6-base-dev: the Qt front end (tavparts gui) and its tests, which run off screen.
 packages+=(qt6-base-dev)
+# qt6-tools-dev: Qt's UiTools, with which tavparts gui loads the Designer forms form files name.
+packages+=(qt6-tools-dev)
 # libxerces-c-dev: the host's state system reads state meta files with it.
 packages+=(libxerces-c-dev)
 # libicu-dev: the regional data (CLDR) of every locale but the built-in en-US.
 packages+=(libicu-dev)
+# libpcre2-dev: the script runner's bounded regular-expression matching.
+packages+=(libpcre2-dev)
 # clang and its libFuzzer runtime: the sanitizer build (dev preset) and the fuzz targets.
 packages+=(clang libclang-rt-14-dev)
 

@@ -1,5 +1,7 @@
 #include "glues/GluPart_StateFloatFormatting.h"
 
+#include <algorithm>
+
 #include "automation/format/Format.h"
 #include "contracts/iQvFloatStateProperty.h"
 #include "contracts/iQvState.h"
@@ -23,7 +25,8 @@ GluPart_StateFloatFormatting::~GluPart_StateFloatFormatting() { DBugLifeTimes::T
 
 std::string GluPart_StateFloatFormatting::formatFor(int32_t precision) {
     std::string format(T::BaseFormat);
-    if (precision > T::DecimalsOfBase) format.append(static_cast<size_t>(precision - T::DecimalsOfBase), T::OptionalDigit);
+    const int32_t decimals = std::min(precision, T::MostShownDecimals);
+    if (decimals > T::DecimalsOfBase) format.append(static_cast<size_t>(decimals - T::DecimalsOfBase), T::OptionalDigit);
     return format;
 }
 

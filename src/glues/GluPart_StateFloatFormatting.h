@@ -18,6 +18,10 @@ inline constexpr std::string_view ClassHelp =
 inline constexpr std::string_view BaseFormat = "0.0";
 inline constexpr char OptionalDigit = '#';
 inline constexpr int32_t DecimalsOfBase = 1;
+// No value shows a digit beyond this decimal: formatting keeps 15 significant digits, and the
+// smallest double, 4.9E-324, ends at the 338th decimal. A greater precision gives the same
+// text, so the format stops here rather than grow with the precision.
+inline constexpr int32_t MostShownDecimals = 340;
 }  // namespace GluPart_StateFloatFormattingText
 
 // Shows a floating-point state property with as many decimals as its PRECISION allows (at
@@ -46,7 +50,7 @@ public:
     void WriteProperties(const Ref<PropertyBag>&) override {}
 
     const std::string& formatString() const { return format_; }
-    // "0.0" followed by precision - 1 "#".
+    // "0.0" followed by precision - 1 "#" (at most MostShownDecimals decimals in all).
     static std::string formatFor(int32_t precision);
 
 private:

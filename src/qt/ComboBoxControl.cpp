@@ -1,5 +1,7 @@
 #include "qt/ComboBoxControl.h"
 
+#include <QAbstractItemModel>
+#include <QLineEdit>
 #include <limits>
 
 #include "automation/conversions/Conversions.h"
@@ -32,8 +34,22 @@ ClassDesc ComboBoxControl::describe() {
 }
 
 ComboBoxControl::ComboBoxControl(QComboBox& box) : WidgetControl(box) {
-    box.setEditable(false);
-    track(QObject::connect(&box, &QComboBox::activated, [this] { userEdited(); }));
+    track(QObject::connect(&box, &QComboBox::activated, [this] { entered(); }));
+    if (QLineEdit* edit = box.lineEdit())
+        track(QObject::connect(edit, &QLineEdit::editingFinished, [this, edit] {
+            if (edit->isModified()) entered();
+        }));
+    // Qt adds a text the user confirms to the list of an editable box (as its insert policy
+    // says): the list has changed all the same.
+    QAbstractItemModel* model = box.model();
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        track(QObject::connect(model, signal, [this] { ++revision_; }));
+}
+
+void ComboBoxControl::entered() {
+    // An entry is stored once, however many of the box's signals announce it.
+    if (QLineEdit* edit = box().lineEdit()) edit->setModified(false);
+    userEdited();
 }
 
 void ComboBoxControl::checkIndex(int32_t index, int32_t limit) const {
@@ -43,6 +59,12 @@ void ComboBoxControl::checkIndex(int32_t index, int32_t limit) const {
 void ComboBoxControl::select(int index, const QString& text) {
     QComboBox& b = box();
     text_ = index == NoSelection ? text : QString();
+    if (b.isEditable()) {
+        if (b.currentIndex() != index) b.setCurrentIndex(index);
+        if (index == NoSelection) b.setEditText(text_);
+        b.lineEdit()->setModified(false);
+        return;
+    }
     b.setPlaceholderText(text_);
     if (b.currentIndex() != index) b.setCurrentIndex(index);
 }
@@ -101,6 +123,8 @@ void ComboBoxControl::SetListIndex(int16_t Index) {
 
 std::string ComboBoxControl::Text() const {
     const QComboBox& b = box();
+    // An editable box shows what the user typed, whatever item is selected.
+    if (b.isEditable()) return b.currentText().toStdString();
     return (b.currentIndex() == NoSelection ? text_ : b.currentText()).toStdString();
 }
 

@@ -10,13 +10,15 @@
 
 namespace tav {
 
-// A QComboBox (not editable) as the host's combo box: a list of items with 16-bit indexes, the
-// index of the selected one (-1: none) and the text shown; an index outside the list is error
-// 5. Choosing an item is stored. Showing a text selects the item with exactly that text; a
-// text that no item has is shown in place of a selection (as the box's placeholder). Adding
-// and removing items keep the selection on its item, and nothing selects an item by itself
-// (Qt would select the first item added to an empty box, or a neighbour of a removed one).
-// ListRevision changes with every change of the list, as the combo loader expects.
+// A QComboBox as the host's combo box: a list of items with 16-bit indexes, the index of the
+// selected one (-1: none) and the text shown; an index outside the list is error 5. Choosing an
+// item is stored. Showing a text selects the item with exactly that text; a text that no item
+// has is shown in place of a selection (as the box's placeholder, or as the edit text of an
+// editable box). Adding and removing items keep the selection on its item, and nothing selects
+// an item by itself (Qt would select the first item added to an empty box, or a neighbour of a
+// removed one). An editable box stays editable: what the user types is its text, stored on
+// Return or when the user leaves it, as a line edit's. ListRevision changes with every change
+// of the list (one Qt makes as the user enters a text included), as the combo loader expects.
 class ComboBoxControl : public Dispatchable<ComboBoxControl>,
                         public WidgetControl,
                         public iTAVComboBox {
@@ -47,6 +49,8 @@ private:
     void checkIndex(int32_t index, int32_t limit) const;
     // Selects the entry (-1: none, showing `text` instead).
     void select(int index, const QString& text);
+    // The user chose an item or confirmed a text.
+    void entered();
 
     QString text_;  // shown while no item is selected
     uint64_t revision_ = 0;

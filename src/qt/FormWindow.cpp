@@ -10,16 +10,16 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <optional>
 
 #include "automation/values/AutomationError.h"
 #include "automation/values/TypedLiteral.h"
 #include "automation/vectors/VectorOps.h"
 #include "host/forms/FormText.h"
 #include "host/framework/Form.h"
-#include "qt/QtLocale.h"
+#include "qt/DesignerForm.h"
 #include "qt/QtStrings.h"
 #include "qt/QtText.h"
+#include "qt/WidgetBinder.h"
 #include "qt/WidgetKinds.h"
 
 namespace tav {
@@ -46,39 +46,51 @@ QString lineText(const FormFile::Line& line, size_t i) {
 }  // namespace
 
 FormWindow::FormWindow(const FormFile& file, std::vector<FormFile::Line> steps, QWidget* parent)
-    : QWidget(parent), steps_(std::move(steps)) {
-    qtlocale::follow();
+    : QWidget(parent),
+      binder_(new WidgetBinder(Ref<Form>(&runner_.form()), this, this)),
+      steps_(std::move(steps)),
+      status_(new QLabel(qtext(QtText::NoFailures), this)),
+      replay_(new QPushButton(qtext(QtText::Replay), this)),
+      replayTimer_(new QTimer(this)) {
     setWindowTitle(qtext(QtText::WindowTitle) + QFileInfo(qtext(file.path)).fileName());
+    QObject::connect(binder_, &WidgetBinder::failed, this, [this](QWidget*, const CycleFailure& f) {
+        showFailure(qtext(f.binding + " " + std::string(cycleName(f.cycle))), f.number, qtext(f.description));
+    });
+    runner_.setDesignerLoader([this](const std::string& ui) { designer_ = std::make_unique<DesignerForm>(ui, *this); });
     runner_.setControlMaker([this](const FormFile::Line& line) { return makeControl(line); });
     runner_.load(file);
     layOut();
-    for (const Ref<Binding>& b : form().bindings()) form().display(*b);
-    noteFailures();
+    binder_->displayAll();
     adjustSize();  // sized before it is shown, so showing it changes no constraint
 }
 
 FormWindow::~FormWindow() {
-    // The adapters outlive nothing they call back into: cut them from this window first.
-    for (Placed& p : placed_) p.control->setEditHandler({});
+    // The binder lets the widgets go before they and the form do.
+    delete binder_;
 }
 
 Ref<Object> FormWindow::makeControl(const FormFile::Line& line) {
-    IRef<WidgetControl> control = widgetkinds::make(line.words[1], *this);
-    control->widget()->setObjectName(qtext(line.words[0]));
-    placed_.push_back(Placed{line.words[0], lineText(line, 0), lineText(line, 1), control});
-    const size_t index = placed_.size() - 1;
-    control->setEditHandler([this, index] { storeEntry(placed_[index]); });
-    return control.ref();
+    const std::string& name = line.words[0];
+    QWidget* widget = nullptr;
+    if (designer_) {
+        widget = &designer_->widgetFor(line);
+    } else {
+        if (line.words.size() < 2) throw FormLoadError(std::string(FormText::NoKind) + name);
+        widget = &widgetkinds::make(line.words[1], *this);
+        widget->setObjectName(qtext(name));
+    }
+    WidgetControl& control = binder_->control(widget);
+    placed_.push_back(Placed{name, lineText(line, 0), lineText(line, 1), widget, &control});
+    return Ref<Object>(objectOf(&control));
 }
 
 QString FormWindow::defaultLabel(const Placed& p) const {
     for (const Ref<Binding>& b : form().bindings())
-        if (b->control().get() == p.control.object()) return qtext(b->name());
+        if (b->control().get() == objectOf(p.control)) return qtext(b->name());
     return qtext(p.name);
 }
 
-void FormWindow::layOut() {
-    auto* page = new QVBoxLayout(this);
+void FormWindow::layOutControls(QVBoxLayout& page) {
     std::vector<std::pair<QString, QFormLayout*>> sections;  // by group, in order of appearance
     for (Placed& p : placed_) {
         QFormLayout* rows = nullptr;
@@ -88,41 +100,44 @@ void FormWindow::layOut() {
             rows = new QFormLayout;
             rows->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
             if (p.group.isEmpty()) {
-                page->addLayout(rows);
+                page.addLayout(rows);
             } else {
                 auto* box = new QGroupBox(p.group, this);
                 box->setLayout(rows);
-                page->addWidget(box);
+                page.addWidget(box);
             }
             sections.emplace_back(p.group, rows);
         }
         const QString label = p.label.isEmpty() ? defaultLabel(p) : p.label;
-        QWidget* widget = p.control->widget();
         if (p.control->labelsItself()) {
             p.control->setLabel(label);
-            rows->setWidget(rows->rowCount(), QFormLayout::FieldRole, widget);
+            rows->setWidget(rows->rowCount(), QFormLayout::FieldRole, p.widget);
         } else {
-            rows->addRow(label + qtext(QtText::LabelSuffix), widget);
+            rows->addRow(label + qtext(QtText::LabelSuffix), p.widget);
         }
     }
+}
+
+void FormWindow::layOut() {
+    auto* page = new QVBoxLayout(this);
+    // A Designer form comes laid out, with its own labels.
+    if (designer_) page->addWidget(&designer_->widget());
+    else layOutControls(*page);
     page->addStretch();
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     page->addWidget(rule);
     auto* bottom = new QHBoxLayout;
-    status_ = new QLabel(qtext(QtText::NoFailures), this);
     status_->setTextFormat(Qt::PlainText);
     status_->setWordWrap(true);
     bottom->addWidget(status_, 1);
-    replay_ = new QPushButton(qtext(QtText::Replay), this);
     replay_->setToolTip(qtext(QtText::ReplayToolTip));
     replay_->setEnabled(!steps_.empty());
     bottom->addWidget(replay_);
     page->addLayout(bottom);
     setMinimumWidth(QtText::MinimumFormWidth);
 
-    replayTimer_ = new QTimer(this);
     replayTimer_->setInterval(QtText::ReplayStepMs);
     QObject::connect(replayTimer_, &QTimer::timeout, this, [this] { replayNext(); });
     QObject::connect(replay_, &QPushButton::clicked, this, [this] {
@@ -134,41 +149,18 @@ void FormWindow::layOut() {
 }
 
 WidgetControl* FormWindow::control(std::string_view name) const {
-    for (const Placed& p : placed_)
-        if (p.name == name) return p.control.get();
-    return nullptr;
+    const Placed* p = find(name);
+    return p ? p->control : nullptr;
 }
 
-FormWindow::Placed* FormWindow::find(std::string_view name) {
-    for (Placed& p : placed_)
+const FormWindow::Placed* FormWindow::find(std::string_view name) const {
+    for (const Placed& p : placed_)
         if (p.name == name) return &p;
     return nullptr;
 }
 
 QString FormWindow::status() const {
     return status_->text();
-}
-
-void FormWindow::storeEntry(Placed& p) {
-    std::optional<CycleFailure> failed;
-    for (const Ref<Binding>& b : form().bindings()) {
-        if (b->control().get() != p.control.object()) continue;
-        const CycleResult r = form().store(*b);
-        if (r.outcome == CycleOutcome::Failed && !failed) failed = r.failure;
-    }
-    if (failed)
-        p.control->markError(qtext(failed->description));
-    else
-        p.control->clearError();
-    noteFailures();
-}
-
-void FormWindow::noteFailures() {
-    const std::vector<CycleFailure> failures = form().takeFailures();
-    if (failures.empty()) return;
-    const CycleFailure& f = failures.back();
-    showFailure(qtext(f.binding + " " + std::string(cycleName(f.cycle))), f.number,
-                qtext(f.description));
 }
 
 void FormWindow::showFailure(const QString& what, int32_t number, const QString& description) {
@@ -180,18 +172,16 @@ void FormWindow::showFailure(const QString& what, int32_t number, const QString&
 void FormWindow::apply(const FormFile::Line& step) {
     try {
         if (step.keyword == FormText::Edit) {
-            Placed* p = find(step.words.front());
+            const Placed* p = find(step.words.front());
             if (!p)
                 throw FormLoadError(std::string(FormText::UnknownName) +
                                     std::string(FormText::Control) + " " + step.words.front());
             p->control->Show(step.values.front());
-            storeEntry(*p);
+            binder_->store(p->widget);
         } else {
             runner_.perform(step);
-            noteFailures();
         }
     } catch (const AutomationError& e) {
-        noteFailures();
         showFailure(stepTitle(step), e.number(), qtext(e.description()));
     }
 }

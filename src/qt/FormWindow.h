@@ -3,28 +3,33 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "automation/objects/Interfaces.h"
 #include "host/forms/FormFile.h"
 #include "host/forms/FormRunner.h"
 #include "qt/WidgetControl.h"
 
 class QLabel;
+class QVBoxLayout;
 class QPushButton;
 class QTimer;
 
 namespace tav {
 
+class DesignerForm;
+class WidgetBinder;
+
 // A form file running in a window of real widgets (tavparts gui). The controls are laid out in
 // file order, in a box per group, each with its label (the name of the first binding on it
-// unless the file gives one); a button's label is its own text. Every binding is displayed at
-// once. A user's entry in a control runs the storage cycle of every binding on it and marks the
-// control when one fails; the status line tells the last failure of any cycle or step; "Replay"
-// applies the edit steps one after the other.
+// unless the file gives one); a button's label is its own text. A form file that names a
+// Designer form (a ui line) shows that form instead, its control lines naming its widgets.
+// Every binding is displayed at once. The window's binder runs the storage cycles of a user's
+// entries and marks the controls whose cycles fail; the status line tells the last failure of
+// any cycle or step; "Replay" applies the edit steps one after the other.
 class FormWindow : public QWidget {
   public:
     // Loads the form; a line that fails throws FormLoadError naming it, as tavparts run reports
@@ -35,6 +40,7 @@ class FormWindow : public QWidget {
 
     Form& form() const { return runner_.form(); }
     const FormRunner& runner() const { return runner_; }
+    WidgetBinder& binder() const { return *binder_; }
     // The control of that name, or nullptr.
     WidgetControl* control(std::string_view name) const;
     QString status() const;
@@ -52,26 +58,27 @@ class FormWindow : public QWidget {
         std::string name;
         QString label;
         QString group;
-        IRef<WidgetControl> control;
+        QWidget* widget;
+        WidgetControl* control;
     };
 
     Ref<Object> makeControl(const FormFile::Line& line);
     void layOut();
+    void layOutControls(QVBoxLayout& page);
     QString defaultLabel(const Placed& p) const;
-    Placed* find(std::string_view name);
-    void storeEntry(Placed& p);
-    // Takes the form's failures; the status line shows the last.
-    void noteFailures();
+    const Placed* find(std::string_view name) const;
     void showFailure(const QString& what, int32_t number, const QString& description);
     void replayNext();
 
     std::ostream quiet_{nullptr};  // the runner's step printing goes nowhere
     FormRunner runner_{quiet_};
+    WidgetBinder* binder_;
+    std::unique_ptr<DesignerForm> designer_;
     std::vector<FormFile::Line> steps_;
     std::vector<Placed> placed_;
-    QLabel* status_ = nullptr;
-    QPushButton* replay_ = nullptr;
-    QTimer* replayTimer_ = nullptr;
+    QLabel* status_;
+    QPushButton* replay_;
+    QTimer* replayTimer_;
     size_t nextStep_ = 0;
 };
 

@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -11,7 +9,9 @@
 
 #include "host/forms/FormFile.h"
 #include "host/forms/FormRunner.h"
+#include "qt/DesignerForm.h"
 #include "qt/FormWindow.h"
+#include "qt/WidgetBinder.h"
 
 namespace tav::guirunner {
 
@@ -21,7 +21,6 @@ constexpr std::string_view kScreenshot = "--screenshot";
 constexpr std::string_view kErrPrefix = "tavparts gui: ";
 constexpr std::string_view kUsage =
     "usage: tavparts gui [--screenshot OUT.png] FORM [CONTROL=VALUE | OBJECT.PROPERTY=VALUE]...\n";
-constexpr std::string_view kCannotRead = "cannot read ";
 constexpr std::string_view kCannotWrite = "cannot write ";
 constexpr std::string_view kStepSeparator = ": ";
 constexpr char kPlatformVariable[] = "QT_QPA_PLATFORM";
@@ -37,7 +36,36 @@ int gArgc = 1;
 char gName[] = "tavparts";
 char* gArgv[] = {gName, nullptr};
 
+// The application object, made here unless the caller (a test) has made one.
+std::optional<QApplication>& application(std::optional<QApplication>& app) {
+    if (!QApplication::instance()) app.emplace(gArgc, gArgv);
+    return app;
+}
+
 }  // namespace
+
+int runForm(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    // Declared in the order they must be made; they go in the reverse order, the binder first.
+    std::optional<QApplication> app;
+    std::unique_ptr<QWidget> window;
+    std::unique_ptr<DesignerForm> designer;
+    std::unique_ptr<WidgetBinder> binder;
+    const FormRunner::Preparation prepare = [&](FormRunner& runner) {
+        runner.setDesignerLoader([&](const std::string& ui) {
+            // Nothing is shown: the widgets need no display.
+            if (qEnvironmentVariableIsEmpty(kPlatformVariable) && !QApplication::instance())
+                qputenv(kPlatformVariable, kOffscreen);
+            application(app);
+            window = std::make_unique<QWidget>();
+            designer = std::make_unique<DesignerForm>(ui, *window);
+            binder = std::make_unique<WidgetBinder>(Ref<Form>(&runner.form()), window.get());
+        });
+        runner.setControlMaker([&](const FormFile::Line& line) {
+            return designer ? Ref<Object>(objectOf(&binder->control(&designer->widgetFor(line)))) : Ref<Object>();
+        });
+    };
+    return FormRunner::runFile(args.front(), {args.begin() + 1, args.end()}, out, err, prepare);
+}
 
 int run(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
     size_t next = 0;
@@ -56,16 +84,10 @@ int run(const std::vector<std::string>& args, std::ostream&, std::ostream& err) 
     }
     const std::string path = args[next];
     const size_t firstEdit = next + 1;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        err << kErrPrefix << kCannotRead << path << '\n';
-        return FormRunner::ExitUnreadable;
-    }
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     FormFile file;
     std::vector<FormFile::Line> edits;
     try {
-        file = FormFile::parse(text, path);
+        file = FormFile::read(path);
         for (size_t i = firstEdit; i < args.size(); ++i)
             edits.push_back(FormFile::parseEdit(args[i]));
     } catch (const FormSyntaxError& e) {
@@ -85,7 +107,7 @@ int run(const std::vector<std::string>& args, std::ostream&, std::ostream& err) 
     }
     // The caller (a test) may have made the application object already.
     std::optional<QApplication> app;
-    if (!QApplication::instance()) app.emplace(gArgc, gArgv);
+    application(app);
     std::unique_ptr<FormWindow> window;
     try {
         window = std::make_unique<FormWindow>(file, edits.empty() ? file.edits : edits);

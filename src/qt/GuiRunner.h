@@ -13,4 +13,8 @@ namespace tav::guirunner {
 // that cannot be read, 1 for a form that cannot be built or a picture that cannot be written.
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// `run FORM [EDIT]...` as tavparts run does it (FormRunner::runFile), the widgets of a Designer
+// form that the file names standing for its controls, off screen.
+int runForm(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 }  // namespace tav::guirunner

@@ -30,8 +30,10 @@ Variant LineEditControl::Value() const {
 void LineEditControl::showValue(const Variant& value) {
     QLineEdit& e = edit();
     const QString text = textOf(value);
-    // Showing the text it has already leaves the edit (and its cursor) alone.
-    if (text != e.text()) e.setText(text);
+    // Showing the text it has already leaves the edit (and its cursor) alone. A text other than
+    // the one shown last is new to it, without asking the edit (a redisplay after every change).
+    if (text != shown_ || text != e.text()) e.setText(text);
+    shown_ = text;
     e.setModified(false);
 }
 

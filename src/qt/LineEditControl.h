@@ -24,6 +24,8 @@ protected:
 
 private:
     QLineEdit& edit() const { return static_cast<QLineEdit&>(live()); }
+
+    QString shown_;  // the text the display cycle put in last
 };
 
 }  // namespace tav

@@ -26,8 +26,23 @@ inline constexpr std::string_view LabelControlHelp = "A Qt label: shows a value 
 
 // Making the widget of a control kind.
 inline constexpr std::string_view UnknownKind = "No widget for the control kind: ";
+inline constexpr std::string_view UnknownWidgetClass = "No control for a widget of class ";
+inline constexpr std::string_view NoSuchWidget = "No widget of that name in the form: ";
+// A binding's name when its widget has none.
+inline constexpr std::string_view UnnamedWidget = "widget";
 inline constexpr std::string_view WidgetSource = "Qt";
 inline constexpr std::string_view WidgetGone = "The control's widget no longer exists.";
+
+// QObjects as source objects.
+inline constexpr std::string_view QObjectProxyHelp =
+    "A QObject: its Q_PROPERTYs and dynamic properties, announced through their change signals.";
+inline constexpr std::string_view ObjectGone = "The QObject no longer exists.";
+
+// A form file's Designer form.
+inline constexpr std::string_view CannotReadUi = "cannot read the Designer form ";
+inline constexpr std::string_view CannotLoadUi = "cannot load the Designer form ";
+inline constexpr std::string_view KindIsNot = " is a ";
+inline constexpr std::string_view KindButNot = ", not a ";
 
 // The window.
 inline constexpr std::string_view WindowTitle = "tavparts gui: ";

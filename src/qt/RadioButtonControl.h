@@ -6,15 +6,18 @@
 
 namespace tav {
 
-// A QRadioButton as an option button. Choosing it stores true. As with the host's option
-// buttons, the glues of the bindings keep a group consistent (each button shows whether the
-// source holds its value), not Qt: the adapter turns the button's auto-exclusivity off, so
-// buttons that share a parent widget but not a property do not switch each other off, and a
-// storage that fails does not leave the group switched.
+// A QRadioButton as an option button. Choosing it stores true; the glues of the bindings then
+// show each button of the group whether the source holds its value. The button keeps its
+// exclusivity as designed (auto-exclusive, or in an exclusive QButtonGroup): Qt switches the
+// group's other buttons off as the user chooses one, and a source holding the value of no
+// button of the group shows them all off, which Qt alone would not allow.
 class RadioButtonControl : public Dispatchable<RadioButtonControl>, public ButtonControl {
 public:
     static ClassDesc describe();
     explicit RadioButtonControl(QRadioButton& button);
+
+protected:
+    void setOn(bool on) override;
 };
 
 }  // namespace tav

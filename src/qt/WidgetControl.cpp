@@ -14,8 +14,13 @@ namespace tav {
 
 WidgetControl::WidgetControl(QWidget& widget) : widget_(&widget) {}
 
-WidgetControl::~WidgetControl() {
+WidgetControl::~WidgetControl() { detachWidget(); }
+
+void WidgetControl::detachWidget() {
+    onEdit_ = nullptr;
     for (const QMetaObject::Connection& c : connections_) QObject::disconnect(c);
+    connections_.clear();
+    clearError();
     delete mark_.data();
 }
 

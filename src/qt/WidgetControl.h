@@ -18,12 +18,13 @@ class ErrorMark;
 //  - The widget belongs to its Qt parent; the adapter keeps a guarded pointer to it. Once the
 //    widget is gone, showing a value fails with error 91 and the current value is Empty.
 //  - What a form user means as an entry (each adapter picks the signal: Return or leaving a
-//    line edit, toggling a check box, choosing an item) calls the edit handler, which the form
-//    showing the control sets to run its storage cycles. A value the display cycle puts into
+//    line edit, toggling a check box, choosing an item) calls the edit handler, which the
+//    binder (WidgetBinder) sets to run its storage cycles. A value the display cycle puts into
 //    the widget never calls it.
-//  - A failed storage is marked on the control: its tool tip tells the error and a red frame
-//    surrounds it, while the widget keeps what the user entered. The mark goes when a later
-//    storage goes through or the display cycle puts a value in.
+//  - A failed cycle is marked on the control: its tool tip tells the error and a red frame
+//    surrounds it, while the widget keeps what it showed or the user entered. The mark goes
+//    when a later storage goes through or the display cycle puts a value in.
+//  - The widget stays as it was designed: an adapter changes none of its settings.
 class WidgetControl : public Control {
 public:
     WidgetControl(const WidgetControl&) = delete;
@@ -32,6 +33,9 @@ public:
 
     QWidget* widget() const { return widget_; }
     void setEditHandler(std::function<void()> handler) { onEdit_ = std::move(handler); }
+    // Lets the widget go: the edit handler and the connections to the widget are cut and the
+    // mark taken away; the widget keeps what it shows.
+    void detachWidget();
 
     // Shows the value, converted as the host's control of the same kind converts it; a value
     // the control cannot keep fails with the conversion's error and leaves the widget alone.

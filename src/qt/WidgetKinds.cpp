@@ -17,33 +17,68 @@ namespace tav::widgetkinds {
 
 namespace {
 
+template <class Widget>
+QWidget& makeOne(QWidget& parent) {
+    return *new Widget(&parent);  // the parent owns it
+}
+
 template <class Widget, class Adapter>
-IRef<WidgetControl> makeOne(QWidget& parent) {
-    auto* widget = new Widget(&parent);  // the parent owns it
-    return IRef<WidgetControl>(makeRef<Adapter>(*widget));
+IRef<WidgetControl> adaptOne(QWidget& widget) {
+    return IRef<WidgetControl>(makeRef<Adapter>(static_cast<Widget&>(widget)));
 }
 
 struct Kind {
     std::string_view name;
-    IRef<WidgetControl> (*make)(QWidget& parent);
+    const QMetaObject* widgetClass;
+    QWidget& (*make)(QWidget& parent);
+    IRef<WidgetControl> (*adapt)(QWidget& widget);
 };
 
-constexpr Kind kKinds[] = {
-    {ControlText::TextBox, &makeOne<QLineEdit, LineEditControl>},
-    {ControlText::CheckBox, &makeOne<QCheckBox, CheckBoxControl>},
-    {ControlText::OptionButton, &makeOne<QRadioButton, RadioButtonControl>},
-    {ControlText::Button, &makeOne<QPushButton, PushButtonControl>},
-    {ControlText::ComboBox, &makeOne<QComboBox, ComboBoxControl>},
-    {ControlText::Label, &makeOne<QLabel, LabelControl>},
+template <class Widget, class Adapter>
+constexpr Kind kind(std::string_view name) {
+    return {name, &Widget::staticMetaObject, &makeOne<Widget>, &adaptOne<Widget, Adapter>};
+}
+
+const Kind kKinds[] = {
+    kind<QLineEdit, LineEditControl>(ControlText::TextBox),
+    kind<QCheckBox, CheckBoxControl>(ControlText::CheckBox),
+    kind<QRadioButton, RadioButtonControl>(ControlText::OptionButton),
+    kind<QPushButton, PushButtonControl>(ControlText::Button),
+    kind<QComboBox, ComboBoxControl>(ControlText::ComboBox),
+    kind<QLabel, LabelControl>(ControlText::Label),
 };
+
+const Kind* kindOfClass(const QWidget& widget) {
+    for (const Kind& k : kKinds)
+        if (widget.metaObject()->inherits(k.widgetClass)) return &k;
+    return nullptr;
+}
+
+[[noreturn]] void noControl(std::string_view what) {
+    throw AutomationError(err::CantCreateObject, std::string(QtText::WidgetSource),
+                          std::string(what));
+}
 
 }  // namespace
 
-IRef<WidgetControl> make(std::string_view kind, QWidget& parent) {
-    for (const Kind& k : kKinds)
-        if (k.name == kind) return k.make(parent);
-    throw AutomationError(err::CantCreateObject, std::string(QtText::WidgetSource),
-                          std::string(QtText::UnknownKind) + std::string(kind));
+QWidget& make(std::string_view kind, QWidget& parent) {
+    for (const Kind& k : kKinds) {
+        if (k.name != kind) continue;
+        QWidget& w = k.make(parent);
+        if (auto* option = qobject_cast<QRadioButton*>(&w)) option->setAutoExclusive(false);
+        return w;
+    }
+    noControl(std::string(QtText::UnknownKind) + std::string(kind));
+}
+
+IRef<WidgetControl> adapt(QWidget& widget) {
+    if (const Kind* k = kindOfClass(widget)) return k->adapt(widget);
+    noControl(std::string(QtText::UnknownWidgetClass) + widget.metaObject()->className());
+}
+
+std::string_view kindOf(const QWidget& widget) {
+    const Kind* k = kindOfClass(widget);
+    return k ? k->name : std::string_view();
 }
 
 }  // namespace tav::widgetkinds

@@ -22,10 +22,14 @@ public:
     explicit PartClassFactory(Guid clsid) : clsid_(clsid) {}
     Ref<Object> createInstance() override { return classRegistry().createObject(clsid_); }
     void lockServer(bool lock) override {
-        if (lock)
+        if (lock) {
             ++g_locks;
-        else if (g_locks > 0)
-            --g_locks;
+            return;
+        }
+        // An unlock never takes the count below zero, also when threads unlock at once.
+        long held = g_locks.load();
+        while (held > 0 && !g_locks.compare_exchange_weak(held, held - 1)) {
+        }
     }
     std::string_view typeName() const override { return "ClassFactory"; }
 
@@ -61,9 +65,7 @@ long serverLocks() { return g_locks; }
 
 int32_t registerServer(const std::string& modulePath) {
     try {
-        FileRegistry reg;
-        registerEntries(reg, modulePath);
-        reg.save();
+        FileRegistry::update([&](FileRegistry& reg) { registerEntries(reg, modulePath); });
         return hr::Ok;
     } catch (const std::exception&) {
         return err::SelfRegClass;
@@ -72,9 +74,7 @@ int32_t registerServer(const std::string& modulePath) {
 
 int32_t unregisterServer() {
     try {
-        FileRegistry reg;
-        unregisterEntries(reg);
-        reg.save();
+        FileRegistry::update([](FileRegistry& reg) { unregisterEntries(reg); });
         return hr::Ok;
     } catch (const std::exception&) {
         return err::SelfRegClass;

@@ -1,12 +1,10 @@
 #include "sources/ContainerInits.h"
 
 #include <dlfcn.h>
-#include <unistd.h>
 
 #include <array>
-#include <cerrno>
-#include <cstdlib>
 #include <filesystem>
+#include <mutex>
 #include <optional>
 #include <system_error>
 #include <utility>
@@ -14,6 +12,7 @@
 #include "automation/conversions/Conversions.h"
 #include "automation/objects/Invoke.h"
 #include "automation/objects/Prompts.h"
+#include "automation/server/ThreadEnvironment.h"
 #include "automation/values/AutomationError.h"
 #include "contracts/ObjectCreation.h"
 #include "contracts/RegisteredClasses.h"
@@ -52,16 +51,11 @@ constexpr std::array<RequiredFolder, 3> kDataFolders = {{
 
 using InitializeFn = void (*)(const char*, const char*, void*, void*);
 
-// The current directory, read as into a buffer of PathBufferChars; empty when it does not fit.
+// This thread's current directory, read as into a buffer of PathBufferChars: empty when it
+// does not fit.
 std::string currentDirectory() {
-    std::array<char, PathBufferChars> buffer{};
-    if (!::getcwd(buffer.data(), buffer.size())) return {};
-    return buffer.data();
-}
-
-void changeDirectory(const std::string& path) {
-    if (::chdir(path.c_str()) != 0)
-        throw AutomationError(ErrPathNotFound, {}, std::string(T::PathNotFound));
+    std::string here = ThreadEnvironment::currentDirectory().string();
+    return here.size() < PathBufferChars ? here : std::string();
 }
 
 std::string upToLastSeparator(const std::string& path) { return path.substr(0, path.rfind(T::PathSeparator)); }
@@ -69,7 +63,7 @@ std::string upToLastSeparator(const std::string& path) { return path.substr(0, p
 // Whether the path is there as `kind`; an error other than "not there" is left in `ec`.
 bool isThere(const std::string& path, fs::file_type kind, std::error_code& ec) {
     std::error_code own;
-    const fs::file_status s = fs::status(path, own);
+    const fs::file_status s = fs::status(ThreadEnvironment::resolve(path), own);
     if (own && own != std::errc::no_such_file_or_directory && own != std::errc::not_a_directory) ec = own;
     return s.type() == kind;
 }
@@ -170,26 +164,6 @@ bool initialise(ModuleState& s) {
     return s.succeeded = true;
 }
 
-// Gives the current directory back when the load is over, however it ends.
-class DirectoryRestorer {
-public:
-    explicit DirectoryRestorer(const std::string& directory) : directory_(directory) {}
-    ~DirectoryRestorer() {
-        if (armed_ && !directory_.empty()) (void)::chdir(directory_.c_str());
-    }
-    // After a load that went well: back now, and a failure to get back is reported.
-    void restore() {
-        armed_ = false;
-        if (!directory_.empty()) changeDirectory(directory_);
-    }
-    DirectoryRestorer(const DirectoryRestorer&) = delete;
-    DirectoryRestorer& operator=(const DirectoryRestorer&) = delete;
-
-private:
-    const std::string& directory_;
-    bool armed_ = true;
-};
-
 }  // namespace
 
 bool ContainerInit() {
@@ -214,28 +188,27 @@ IRef<iQvState> CreateStateFromMetaFile(std::string_view strFileName) {
     const IRef<iQvState> state = query<iQvState>(createObject(T::StateProgId).get());
     std::string path(strFileName);
     if (path.find(T::PathSeparator) == std::string::npos) path = StateDir() + T::PathSeparator + path;
-    if (tState.inHost) {
-        state->LoadMetaFile(path, MetaFileLoadFlag);
-        return state;
-    }
-    changeDirectory(SystemDir());
-    // A failed load gives the current directory back too: the process is left as it was.
-    DirectoryRestorer back(tState.savedDirectory);
+    // The load takes State.dtd from this thread's system folder (StartedSystemDir) by its full
+    // path: no current directory changes under other threads.
     state->LoadMetaFile(path, MetaFileLoadFlag);
-    back.restore();
     return state;
+}
+
+std::mutex& ParserStartLock() {
+    static std::mutex lock;
+    return lock;
 }
 
 void InitiateXMLParser() {
     const std::string title = kTitle + std::string(T::ParserTitleSuffix);
     const int flags = msgbox::Critical + msgbox::OKOnly;
     const std::string intl = tState.dataDirectory + std::string(T::IntlFolder);
-    if (::setenv(std::string(T::IntlVariable).c_str(), intl.c_str(), 1) != 0)
+    if (!ThreadEnvironment::setForProcessOnce(T::IntlVariable, intl))
         currentPrompts().messageBox(std::string(T::SetEnvFailed) + std::string(T::IntlVariable) +
                                         std::string(T::Equals) + intl,
                                     flags, title);
     const std::string library = tState.installFolder + T::PathSeparator + std::string(T::ParserLibrary);
-    void* handle = ::dlopen(library.c_str(), RTLD_NOW | RTLD_GLOBAL);
+    void* handle = ::dlopen(ThreadEnvironment::resolve(library).c_str(), RTLD_NOW | RTLD_GLOBAL);
     if (!handle) currentPrompts().messageBox(std::string(T::LoadFailed) + library, flags, title);
 
     // The entry is looked up by the library's file name, which finds the copy loaded above, or
@@ -249,6 +222,7 @@ void InitiateXMLParser() {
         pending = std::string(T::LibraryNotLoaded) + fileName;
     } else if (void* entry = ::dlsym(bound, T::InitializeSymbol)) {
         const void* locale = ::dlsym(bound, T::DefaultLocaleSymbol);
+        const std::lock_guard started(ParserStartLock());
         try {
             reinterpret_cast<InitializeFn>(entry)(locale ? static_cast<const char*>(locale) : T::DefaultLocale,
                                                   nullptr, nullptr, nullptr);

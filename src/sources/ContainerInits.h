@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -60,16 +61,12 @@ inline constexpr const char* InitializeSymbol =
     "_ZN11xercesc_3_216XMLPlatformUtils10InitializeEPKcS2_PNS_12PanicHandlerEPNS_13MemoryManagerE";
 inline constexpr const char* DefaultLocaleSymbol = "_ZN11xercesc_3_26XMLUni22fgXercescDefaultLocaleE";
 inline constexpr const char* DefaultLocale = "en_US";
-// Changing the current directory.
-inline constexpr std::string_view PathNotFound = "Path not found";
 }  // namespace Text
 
 // Paths are read into buffers of this many characters (the terminating zero included).
 inline constexpr size_t PathBufferChars = 350;
 // The flag state objects are asked to load meta files with.
 inline constexpr int32_t MetaFileLoadFlag = 1;
-// The error of a current directory that cannot be changed to.
-inline constexpr int32_t ErrPathNotFound = 76;
 // System error codes of the parser start-up: none, one the platform leaves behind harmlessly,
 // the library is not loaded, its entry point is missing, its initialisation failed.
 inline constexpr int32_t ErrorNone = 0;
@@ -89,12 +86,18 @@ std::string SystemDir();
 // already run and succeeded; empty otherwise. Never runs the start-up itself.
 std::string StartedSystemDir();
 // A new state object loaded from a meta file: a bare file name is looked for in the state
-// folder, a name with a "/" is used as given. The system folder is the current directory
-// during the load (outside the host), which is then given back, also when the load fails.
-// Nothing when the start-up failed; the load's errors pass to the caller.
+// folder, a name with a "/" is used as given (a relative one from this thread's current
+// directory). The load reads State.dtd from the system folder by its full path; the current
+// directory never changes. Nothing when the start-up failed; the load's errors pass to the
+// caller.
 IRef<iQvState> CreateStateFromMetaFile(std::string_view strFileName);
-// Sets XML4C2INTLDIR, loads the parser library from the install folder and runs its
-// platform initialisation; failures are shown in message boxes.
+// Sets XML4C2INTLDIR (for this thread, and for the process the first time), loads the parser
+// library from the install folder and runs its platform initialisation; failures are shown in
+// message boxes.
 void InitiateXMLParser();
+// Every start and end of the XML parser library in the process runs under this lock: the
+// library counts its starts without a lock of its own, and no parser may be built on one
+// thread while another thread's start is still under way.
+std::mutex& ParserStartLock();
 
 }  // namespace tav::ContainerInits

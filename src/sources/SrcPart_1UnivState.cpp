@@ -7,6 +7,8 @@
 
 #include "automation/conversions/Conversions.h"
 #include "automation/objects/Invoke.h"
+#include "automation/server/ThreadEnvironment.h"
+#include "automation/values/Excerpt.h"
 #include "sources/ContainerInits.h"
 #include "util/DBugLifeTimes.h"
 
@@ -23,12 +25,12 @@ bool endsWithNoCase(std::string_view s, std::string_view tail) {
     return s.size() >= tail.size() && equalsNoCase(s.substr(s.size() - tail.size()), tail);
 }
 
-// The names of the meta files in a folder, in name order: the plain, visible files whose names
-// end in ".xml" (letter case aside).
+// The names of the meta files in a folder (a relative one from this thread's current directory),
+// in name order: the plain, visible files whose names end in ".xml" (letter case aside).
 std::vector<std::string> metaFilesIn(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(ThreadEnvironment::resolve(folder), ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
         std::error_code typeError;
         if (name.front() == ContainerInits::Text::HiddenMark || !it->is_regular_file(typeError)) continue;
@@ -102,7 +104,7 @@ Variant SrcPart_1UnivState::Value(std::string_view PropertyName) {
     const IRef<iQvState> state = heldState();
     if (designMode() && !state->HasProperty(PropertyName))
         throw AutomationError(err::InvalidProcedureCall, std::string(T::ClassName),
-                              std::string(T::NoProperty) + std::string(PropertyName));
+                              std::string(T::NoProperty) + excerpt(PropertyName));
     const IRef<iQvStateProperty> property = state->Property(PropertyName);
     if (property->IsArray()) return Variant::Object(property->Array().object());
     return property->Value();

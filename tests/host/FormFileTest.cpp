@@ -72,6 +72,8 @@ TEST(FormFile, LinesThatCannotBeReadAreNamed) {
         {"part p X.Y\n    A = I4:1\n\n    B I4:2\n", "f.form:4: expected '=' after the key 'B'"},
         {"part p X.Y\n    A = I4:1\n    A = I4:2\n", "f.form:3: key 'A' given twice (first on line 2)"},
         {"edit box nonsense\n", "f.form:1: malformed value nonsense: ..."},
+        {"edit box R8:1e400\n", "f.form:1: malformed value R8:1e400: number out of range: R8:1e400"},
+        {"part p X.Y\n    A = R8:-1e400\n", "f.form:2: expected a typed literal value: number out of range: R8:-1e400"},
         {"bind a b c\n", "f.form:1: expected: bind NAME PART PROPERTY CONTROL [GLUE...]"},
         {"command Go\n", "f.form:1: expected: command NAME ok|fail:NUMBER:TEXT"},
         {"control c TextBox I4:1\n", "f.form:1: expected a Str: literal"},

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "automation/conversions/Conversions.h"
 #include "automation/values/SafeArray.h"
@@ -14,6 +15,7 @@
 #include "host/controls/ComboBox.h"
 #include "host/controls/TextBox.h"
 #include "host/framework/BindingItem.h"
+#include "host/framework/FailureCallback.h"
 #include "host/framework/FrameworkText.h"
 #include "HostTestParts.h"
 
@@ -196,6 +198,51 @@ TEST_F(FormTest, EndlessRedisplayRequestsAreCutOffAndReported) {
     const std::vector<CycleFailure> failures = form->takeFailures();
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_EQ(failures[0].description, FrameworkText::Unsettled);
+}
+
+TEST_F(FormTest, FailureSinksHearEveryFailureOnceItsCycleHasEnded) {
+    Ref<TraceGlue> g = glue("g");
+    Binding& len = bind("len", "Length", box, {g});
+    std::vector<std::string> heard;
+    auto onFailure = std::make_unique<FailureCallback>(*form, [&](const CycleFailure& f) {
+        heard.push_back(f.binding + " " + std::string(cycleName(f.cycle)) + (len.running ? " running" : ""));
+    });
+    g->onDisplay = [](Variant&) { throw AutomationError(err::Overflow, "", "Overflow"); };
+    source->Notifier()->PropertyChanged("Length");  // a program change: no caller sees the result
+    g->onDisplay = [&](Variant&) { g->item->RequestRedisplay(); };
+    form->display(len);
+    EXPECT_EQ(heard, (std::vector<std::string>{"len display", "len display"}));
+    EXPECT_EQ(form->takeFailures().back().description, FrameworkText::Unsettled);
+
+    onFailure.reset();
+    g->onDisplay = [](Variant&) { throw AutomationError(err::Overflow, "", "Overflow"); };
+    form->display(len);
+    EXPECT_EQ(heard.size(), 2u);
+    EXPECT_EQ(form->takeFailures().size(), 1u);
+}
+
+TEST_F(FormTest, RemovingABindingTearsItDownAndDropsWhatWaitsForIt) {
+    Ref<TraceGlue> a = glue("a");
+    Ref<TextBox> unitBox = makeRef<TextBox>();
+    Binding& len = bind("len", "Length", box, {a});
+    bind("unit", "Unit", unitBox, {});
+    const IRef<iTAVBindingItem> item = a->item;  // the glue lets it go when torn down
+    a->onStore = [&](Variant&) {
+        item->RequestRedisplay();
+        form->removeBinding(len);  // its control destroyed by what the storage did, say
+    };
+    box->SetValue(Variant("3"));
+    trace.clear();
+    EXPECT_EQ(form->store(len).outcome, CycleOutcome::Done);
+    EXPECT_EQ(trace, (Trace{"a.store", "a.TearDown", "let:Length=Str:\"3\""}));
+    ASSERT_EQ(form->bindings().size(), 1u);
+    EXPECT_EQ(form->bindings()[0]->name(), "unit");
+
+    trace.clear();
+    item->RequestRedisplay();
+    source->Notifier()->PropertyChanged("Length");
+    EXPECT_TRUE(trace.empty());
+    EXPECT_FALSE(item->Parent());  // the binding is gone
 }
 
 TEST_F(FormTest, DirectGlueIsWokenWithTheSourceObjectAndReadsTheValueItself) {

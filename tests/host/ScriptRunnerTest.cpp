@@ -59,11 +59,13 @@ TEST(ScriptRunner, AScriptThatCannotBeReadNamesTheLineAndRunsNothing) {
         {"var x I4:1\nfrobnicate x\n", "line 2: unknown command 'frobnicate'"},
         {"var x hello\n", "line 1: malformed value: hello ..."},
         {"var x Str:\"open\n", "line 1: malformed value: Str:\"open ..."},
+        {"var x R8:1e400\n", "line 1: malformed value: R8:1e400 (number out of range: R8:1e400)"},
         {"=> ok\n", "line 1: an expectation must follow a command"},
-        {"show x\n=~ (\n", "line 2: not a regular expression: ("},
-        {"show x\n=~ a\\22222222222222222222\n", "line 2: not a regular expression: a\\22222222222222222222"},
-        {"show x\n=~ a{61111111111111111111}\n", "line 2: not a regular expression: a{61111111111111111111}"},
-        {"show x\n=~ a{1,61111111111111111111}\n", "line 2: not a regular expression: a{1,61111111111111111111}"},
+        {"show x\n=~ a(b\n", "line 2: not a regular expression: a(b ..."},
+        {"show x\n=~ a\\\n", "line 2: not a regular expression: a\\ ..."},
+        {"show x\n=~ [z-a]\n", "line 2: not a regular expression: [z-a] ..."},
+        {"show x\n=~ a{61111111111111111111}\n", "line 2: not a regular expression: a{61111111111111111111} ..."},
+        {"show x\n=~ a{1,61111111111111111111}\n", "line 2: not a regular expression: a{1,61111111111111111111} ..."},
         {"get x\n", "line 1: expected NAME.Member or NAME.Interface.Member"},
         {"let x.Value\n", "line 1: expected a value"},
         {"answer I4:1\n", "line 1: expected a Str: literal"},
@@ -84,6 +86,37 @@ TEST(ScriptRunner, AScriptThatCannotBeReadNamesTheLineAndRunsNothing) {
         const bool prefix = message.ends_with(" ...");
         if (prefix) message.resize(message.size() - 4);
         EXPECT_EQ(r.err.substr(0, r.err.find(prefix ? " (" : "\n")), "tavparts script: " + message);
+    }
+}
+
+TEST(ScriptRunner, HostilePatternsAndLinesEndInAnAnswerOrAMessageNeverAHang) {
+    const std::string nested = std::string(30000, '(') + "a" + std::string(30000, ')');
+    struct Case {
+        std::string name, value, pattern;
+        std::string why;  // the message of a failed expectation; empty: the expectation passes
+    };
+    const Case cases[] = {
+        {"a long line", std::string(50000, 'a'), "Str:\".*\"", ""},
+        {"a long line, by characters", std::string(20000, 'a') + "\xC3\xA9", "Str:\"a*.\"", ""},
+        {"catastrophic backtracking", std::string(28, 'a'), "Str:\"(a|a)*b\"", "match limit exceeded"},
+        {"groups nested too deep", "a", nested, "parentheses are too deeply nested"},
+        {"a pattern of 3 million characters", "a", std::string(3'000'000, 'a'),
+         "pattern string is longer than the limit set by the application"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome r = run("var x Str:\"" + c.value + "\"\nshow x\n=~ " + c.pattern + "\n", true);
+        if (c.why.empty()) {
+            EXPECT_EQ(r.status, ScriptRunner::ExitPassed);
+            EXPECT_EQ(r.out, "1 passed, 0 failed\n");
+            continue;
+        }
+        EXPECT_EQ(r.status, ScriptRunner::ExitFailed);
+        EXPECT_NE(r.out.find("(the pattern or line goes beyond the matcher's limits: " + c.why + ")\n"),
+                  std::string::npos)
+            << r.out.substr(0, 500);
+        // The failure quotes a few hundred characters of the pattern, not all of it.
+        EXPECT_LT(r.out.size(), 1000u);
     }
 }
 

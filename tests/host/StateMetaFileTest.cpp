@@ -83,6 +83,8 @@ TEST_F(StateMetaFileTest, BadFilesNameFileAndLineAndLeaveTheStateAsItWas) {
          "Already defined: a"},
         {"<State type=\"T\">\n<Property name=\"A\" type=\"I2\" value=\"70000\"/>\n</State>\n", "4",
          "not a value of type I2: '70000'"},
+        {"<State type=\"T\">\n<Property name=\"A\" type=\"R8\" value=\"1e400\"/>\n</State>\n", "4",
+         "not a value of type R8: '1e400'"},
         {"<State type=\"T\">\n<Property name=\"A\" type=\"Enum\" value=\"5\">\n<Item name=\"X\" value=\"1\"/>\n"
          "</Property>\n</State>\n",
          "4", "Not an item value: 5"},
@@ -146,6 +148,14 @@ TEST_F(StateMetaFileTest, HostileFilesEndInClearErrors) {
         {"netdtd", "<?xml version=\"1.0\"?>\n<!DOCTYPE State SYSTEM \"http://example.invalid/State.dtd\">\n"
                    "<State type=\"T\"/>\n",
          "external entity refused \\(only State.dtd is read\\): http://example.invalid/State.dtd"},
+        // Only State.dtd defines the document: no defaults or elements of the file's own.
+        {"defaults", "<?xml version=\"1.0\"?>\n<!DOCTYPE State SYSTEM \"State.dtd\" [\n"
+                     "<!ATTLIST Property value CDATA \"injected\">\n]>\n"
+                     "<State type=\"T\"><Property name=\"A\" type=\"Str\"/></State>\n",
+         "a state meta file brings no document type definition of its own"},
+        {"elements", "<?xml version=\"1.0\"?>\n<!DOCTYPE State [\n<!ELEMENT State ANY>\n"
+                     "<!ATTLIST State type CDATA #REQUIRED>\n]>\n<State type=\"T\"/>\n",
+         "a state meta file brings no document type definition of its own"},
     };
     Ref<State> state = makeRef<State>();
     for (const auto& c : cases) {
@@ -155,17 +165,24 @@ TEST_F(StateMetaFileTest, HostileFilesEndInClearErrors) {
     }
 }
 
-TEST_F(StateMetaFileTest, OnlyTheSystemFoldersDtdIsRead) {
-    // A permissive State.dtd beside the meta file is never read: the system folder's decides.
-    write("State.dtd", "<!ELEMENT State ANY><!ATTLIST State type CDATA #REQUIRED><!ELEMENT Extra EMPTY>");
-    const std::string path = write("Stray.xml", std::string(kHead) + "<State type=\"T\"><Extra/></State>");
+TEST_F(StateMetaFileTest, StateDtdComesFromTheSystemFolderFirstThenFromBesideTheMetaFile) {
+    // A State.dtd beside the meta file that gives values a default is not read while the
+    // system folder (here the current directory) has one.
+    write("State.dtd", "<!ELEMENT State (Property*)><!ATTLIST State type CDATA #REQUIRED><!ELEMENT Property EMPTY>"
+                       "<!ATTLIST Property name CDATA #REQUIRED type CDATA #REQUIRED value CDATA \"7\">");
+    const std::string stray = write("Stray.xml", std::string(kHead) + "<State type=\"T\"><Property name=\"A\" type=\"I4\"/></State>");
     Ref<State> state = makeRef<State>();
-    EXPECT_NE(loadError(*state, path), "loaded");
-    // Without State.dtd in the system folder nothing loads.
-    fs::current_path(root_ / "files" / "..");
-    EXPECT_EQ(loadError(*state, (kExamples / "state" / "Sample.xml").string()),
-              (kExamples / "state" / "Sample.xml").string() + ":2: State.dtd is not in the system folder " +
-                  fs::current_path().string());
+    ASSERT_EQ(loadError(*state, stray), "loaded");
+    EXPECT_NE(StateListing::text(*state).find("I4:0"), std::string::npos);
+    // Elsewhere a meta file that travels with its State.dtd loads with it, beside it or above it.
+    fs::current_path(root_);
+    ASSERT_EQ(loadError(*state, stray), "loaded");
+    EXPECT_NE(StateListing::text(*state).find("I4:7"), std::string::npos);
+    EXPECT_EQ(loadError(*state, (kExamples / "state" / "Sample.xml").string()), "loaded");
+    // With none anywhere, the load names where it looked first.
+    fs::remove(root_ / "files" / "State.dtd");
+    EXPECT_EQ(loadError(*state, stray), stray + ":2: State.dtd is not in " + root_.string() +
+                                            " nor beside the meta file or in a folder above it");
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <fstream>
+#include <iterator>
 
 #include "automation/objects/Invoke.h"
 #include "automation/values/TypedLiteral.h"
@@ -201,6 +203,51 @@ TEST_F(QtForm, AStepThatFailsIsReportedOnTheStatusLine) {
 
 TEST(QtFormFile, AnUnknownKindOfControlIsRefused) {
     EXPECT_ANY_THROW(FormWindow(FormFile::parse("control dial Dial\n", "dial.form")));
+}
+
+// A form file naming a Designer form: its widgets, found by objectName, are the controls.
+TEST(DesignerFormFile, ControlsAreTheDesignerFormsWidgetsAsDesigned) {
+    const std::string path = std::string(TAV_EXAMPLES) + "/forms/designer.form";
+    std::ifstream in(path);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    FormWindow window(FormFile::parse(text, path));
+    auto& length = *window.findChild<QLineEdit*>("lengthText");
+    auto& material = *window.findChild<QComboBox*>("materialCombo");
+    auto& mm = *window.findChild<QRadioButton*>("mmOption");
+    EXPECT_EQ(length.text(), "2500");
+    EXPECT_EQ(window.findChild<QLabel*>("countText")->text(), "Count: 0");
+    EXPECT_TRUE(material.isEditable());
+    EXPECT_TRUE(mm.isChecked() && mm.autoExclusive());
+
+    window.apply(FormFile::parseEdit("materialCombo=Str:\"Granite\""));
+    window.apply(FormFile::parseEdit("inchOption=Bool:True"));
+    const Ref<Object> sample = window.runner().named("sample");
+    EXPECT_EQ(literal::print(invoke(*sample, "Material", InvokeKind::PropertyGet)), "Str:\"Granite\"");
+    EXPECT_EQ(literal::print(invoke(*sample, "Unit", InvokeKind::PropertyGet)), "Str:\"in\"");
+    EXPECT_FALSE(mm.isChecked());
+}
+
+TEST(DesignerFormFile, WidgetsTheFormDoesNotHaveAsNamedAreRefused) {
+    const std::string where = std::string(TAV_EXAMPLES) + "/forms/bad.form";
+    const struct {
+        const char* form;
+        const char* message;
+    } cases[] = {
+        {"ui Str:\"designer.ui\"\ncontrol lengthText ComboBox\n", "lengthText is a TextBox, not a ComboBox"},
+        {"ui Str:\"designer.ui\"\ncontrol gone\n", "No widget of that name in the form: gone"},
+        {"ui Str:\"designer.ui\"\ncontrol unitBox\n", "No control for a widget of class QGroupBox: unitBox"},
+        {"ui Str:\"missing.ui\"\n", "cannot read the Designer form"},
+        {"ui Str:\"designer.ui\"\nui Str:\"designer.ui\"\n", "a form has one Designer form"},
+        {"control lengthText\n", "a control without KIND takes it from its widget"},
+    };
+    for (const auto& c : cases) {
+        try {
+            FormWindow window(FormFile::parse(c.form, where));
+            ADD_FAILURE() << c.form;
+        } catch (const FormLoadError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+        }
+    }
 }
 
 }  // namespace

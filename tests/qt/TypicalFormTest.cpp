@@ -75,7 +75,7 @@ TEST(TypicalForm, GuiCommandRefusesBadArgumentsAndFailedSteps) {
         {{}, FormRunner::ExitUnreadable, "usage: tavparts gui"},
         {{"--screenshot"}, FormRunner::ExitUnreadable, "usage: tavparts gui"},
         {{"--screenshot", png, "--screenshot"}, FormRunner::ExitUnreadable, "usage: tavparts gui"},
-        {{"/no/such.form"}, FormRunner::ExitUnreadable, "tavparts gui: cannot read /no/such.form"},
+        {{"/no/such.form"}, FormRunner::ExitUnreadable, "tavparts gui: /no/such.form: cannot be read"},
         {{kTypical, "lengthText"}, FormRunner::ExitUnreadable, "tavparts gui: "},
         {{"--screenshot", png, kTypical, "noSuchControl=I4:1"}, FormRunner::ExitLoadFailed,
          "tavparts gui: noSuchControl=I4:1: "},

@@ -52,5 +52,19 @@ TEST(ClassRegistry, HostClassesJoinAtRunTime) {
     EXPECT_EQ(reg.entries().size(), 1u);
 }
 
+TEST(ClassRegistry, AReplacedEntryStaysAsItWasForWhoeverHoldsIt) {
+    ClassRegistry reg;
+    reg.setFileRegistryFallback(false);
+    reg.add(ClassEntry{"PropertyBag", "Host.Bag", {}, true, [] { return Ref<Object>(makeRef<PropertyBag>()); },
+                       &PropertyBag::table});
+    const ClassEntry* held = reg.findByProgId("Host.Bag");  // another thread may be creating from it
+    reg.add(ClassEntry{"Other", "HOST.BAG", {}, false, {}, nullptr});
+    EXPECT_EQ(held->name, "PropertyBag");
+    EXPECT_EQ(held->create()->typeName(), "PropertyBag");
+    EXPECT_EQ(reg.findByProgId("host.bag")->name, "Other");
+    ASSERT_EQ(reg.entries().size(), 1u);
+    EXPECT_EQ(reg.entries().front()->name, "Other");
+}
+
 }  // namespace
 }  // namespace tav

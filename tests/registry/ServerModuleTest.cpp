@@ -3,11 +3,15 @@
 // and creation by program id through that registration.
 #include <gtest/gtest.h>
 
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <thread>
+#include <vector>
 
 #include "automation/values/AutomationError.h"
 #include "automation/server/ClassRegistry.h"
@@ -39,6 +43,7 @@ protected:
     }
     void TearDown() override {
         std::remove(path_.c_str());
+        std::remove((path_ + std::string(FileRegistry::kLockSuffix)).c_str());
         ::unsetenv(std::string(FileRegistry::kPathVariable).c_str());
     }
     std::string path_;
@@ -125,6 +130,54 @@ TEST_F(ServerModule, RegistersAndCreatesThroughTheRegistration) {
     EXPECT_FALSE(FileRegistry().hasKey(server::clsidKey(id)));
     EXPECT_FALSE(FileRegistry().hasKey(progId));
     EXPECT_TRUE(server.canUnloadNow());
+}
+
+// Writers at once, two processes registering the server 50 times each and threads of this
+// process adding keys of their own, on a registry that holds entries of others: the file stays
+// readable and keeps every entry.
+TEST_F(ServerModule, WritersAtOnceLoseNothing) {
+    constexpr int kOthers = 200, kThreads = 4, kKeysPerThread = 25;
+    FileRegistry::update([](FileRegistry& reg) {
+        for (int i = 0; i < kOthers; ++i) reg.setValue("Other\\Key" + std::to_string(i), "", std::to_string(i));
+    });
+    const char* loop = "for i in $(seq 50); do \"$0\" register \"$1\" > /dev/null || exit 1; done";
+    std::vector<pid_t> children;
+    for (int p = 0; p < 2; ++p) {
+        const char* argv[] = {"sh", "-c", loop, TAV_CLI, TAV_PARTS_SO, nullptr};
+        pid_t pid = 0;
+        ASSERT_EQ(::posix_spawn(&pid, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ), 0);
+        children.push_back(pid);
+    }
+    std::vector<std::thread> writers;
+    for (int t = 0; t < kThreads; ++t)
+        writers.emplace_back([t] {
+            for (int k = 0; k < kKeysPerThread; ++k)
+                FileRegistry::update([&](FileRegistry& reg) {
+                    reg.setValue("Thread" + std::to_string(t) + "\\Key" + std::to_string(k), "", "v");
+                });
+        });
+    for (std::thread& w : writers) w.join();
+    for (pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    const FileRegistry reg;  // readable: a corrupt file would throw here
+    for (int i = 0; i < kOthers; ++i)
+        EXPECT_EQ(reg.value("Other\\Key" + std::to_string(i)).value_or("lost"), std::to_string(i));
+    for (int t = 0; t < kThreads; ++t)
+        for (int k = 0; k < kKeysPerThread; ++k)
+            EXPECT_TRUE(reg.hasKey("Thread" + std::to_string(t) + "\\Key" + std::to_string(k))) << t << " " << k;
+    const std::string id = cls("GluPart_AntiFlicker").clsid.toString();
+    EXPECT_EQ(reg.value(server::inprocServerKey(id)).value_or("lost"), TAV_PARTS_SO);
+    // No temporary file is left behind; only the lock file stays beside the registry.
+    const std::string file = std::filesystem::path(path_).filename().string();
+    for (const auto& e : std::filesystem::directory_iterator(std::filesystem::path(path_).parent_path())) {
+        const std::string name = e.path().filename().string();
+        if (name.starts_with(file + ".")) {
+            EXPECT_EQ(name, file + std::string(FileRegistry::kLockSuffix));
+        }
+    }
 }
 
 TEST(ServerExports, RefuseBadRequests) {

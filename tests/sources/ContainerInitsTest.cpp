@@ -15,7 +15,7 @@
 #include <functional>
 
 #include "automation/objects/ScriptedPrompts.h"
-#include "host/framework/HostClasses.h"
+#include "host/state/StateClasses.h"
 
 #if defined(TAV_COVERAGE_BUILD)
 extern "C" void __gcov_dump();  // _exit skips the exit handlers that write coverage counts
@@ -54,7 +54,7 @@ void makeHostInstall(const fs::path& root) {
     ::setenv("TAVPARTS_DATA_DIR", (root / "data").c_str(), 1);
     ::setenv("TAVPARTS_REGISTRY", (root / "registry").c_str(), 1);
     ::unsetenv("XML4C2INTLDIR");
-    hostclasses::ensureRegistered();
+    stateclasses::ensureRegistered();
 }
 
 class ContainerInitsTest : public ::testing::Test {

@@ -61,7 +61,7 @@ const Command kCommands[] = {
      "without --locale the window follows Qt's default locale",
      runGui, LocaleUse::Followed},
     {"state", "state FILE.xml",
-     "load a state meta file as the parts do (a bare name from the host's state folder) and list the state",
+     "load a state meta file and list the state: a bare name from the host's state folder (as the parts do), a path with the State.dtd beside it or above it",
      runState},
 };
 

@@ -28,6 +28,16 @@ std::string defaultServerPath() {
     return (std::filesystem::exists(beside, ec) || !std::filesystem::exists(installed, ec) ? beside : installed).string();
 }
 
+// The server answers only with a code; the registry it could not change says why itself.
+std::string whyRegistryFails() {
+    try {
+        const FileRegistry readable;
+    } catch (const AutomationError& e) {
+        return ": " + e.description();
+    }
+    return {};
+}
+
 int runRegistration(const char* command, bool doRegister, const std::vector<std::string>& args, std::ostream& out,
                     std::ostream& err) {
     if (args.size() > 1) {
@@ -44,7 +54,7 @@ int runRegistration(const char* command, bool doRegister, const std::vector<std:
         if (r != 0) {
             char code[16];
             std::snprintf(code, sizeof code, "0x%08X", static_cast<uint32_t>(r));
-            err << "tavparts " << command << ": " << path << " failed with " << code << "\n";
+            err << "tavparts " << command << ": " << path << " failed with " << code << whyRegistryFails() << "\n";
             return ExitFailure;
         }
     } catch (const AutomationError& e) {

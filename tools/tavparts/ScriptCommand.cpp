@@ -1,10 +1,9 @@
 // tavparts script: runs a TAV script from a file or standard input.
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 
 #include "Commands.h"
+#include "automation/objects/TextFile.h"
 #include "host/script/ScriptRunner.h"
 
 namespace tav::cli {
@@ -12,6 +11,8 @@ namespace tav::cli {
 namespace {
 constexpr std::string_view kQuiet = "--quiet";
 constexpr std::string_view kUsage = "usage: tavparts script [--quiet] [FILE]\n";
+constexpr std::string_view kPrefix = "tavparts script: ";
+constexpr std::string_view kStandardInput = "standard input";
 }  // namespace
 
 int runScript(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -27,17 +28,13 @@ int runScript(const std::vector<std::string>& args, std::istream& in, std::ostre
             return ExitUsage;
         }
     }
-    std::ifstream file;
-    std::istream* src = &in;
-    if (!path.empty()) {
-        file.open(path, std::ios::binary);
-        if (!file) {
-            err << "tavparts script: cannot read " << path << "\n";
-            return ExitUsage;
-        }
-        src = &file;
+    std::string text;
+    try {
+        text = path.empty() ? TextFile::read(in) : TextFile::read(path);
+    } catch (const TextFile::Refused& e) {
+        err << kPrefix << (path.empty() ? std::string(kStandardInput) : path) << ": " << e.what() << '\n';
+        return ExitUsage;
     }
-    const std::string text{std::istreambuf_iterator<char>(*src), std::istreambuf_iterator<char>()};
     return ScriptRunner::runText(text, out, err, quiet);
 }
 

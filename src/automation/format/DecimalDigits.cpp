@@ -11,28 +11,47 @@ namespace {
 // that sums of it with placeholder counts stay well inside int64.
 constexpr int kPointLimit = 1 << 20;
 constexpr int kMaxDoubleDigits = 17;
+// Up to this many digits, a double's shortest text is the double rounded to them.
+constexpr int kShortestExactDigits = 15;
+
+// Reads "d.dddde±XX" (as to_chars writes it); false when it has more than `limit` digits.
+bool readScientific(const char* p, const char* end, int limit, char* digits, int& count, int& pointPos) {
+    int n = 0;
+    for (; p < end && *p != 'e'; ++p) {
+        if (*p == '.') continue;
+        if (n == limit) return false;
+        digits[n++] = *p;
+    }
+    int exponent = 0;
+    if (p < end) std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, exponent);
+    count = n;
+    pointPos = exponent + 1;
+    return true;
+}
+
 }  // namespace
 
 DecimalDigits DecimalDigits::fromDouble(double d, int significant) {
     DecimalDigits r;
     if (!std::isfinite(d) || d == 0) return r;
     significant = std::clamp(significant, 1, kMaxDoubleDigits);
-    // Scientific text "d.dddde±XX" rounded to the wanted digits (round-half-even on the exact
-    // binary value, which is how the platform reads a double into decimal).
     char buf[48];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(d),
-                                   std::chars_format::scientific, significant - 1);
-    const char* p = buf;
-    const char* end = res.ptr;
-    int n = 0;
-    while (p < end && *p != 'e') {
-        if (*p != '.') r.digits_[static_cast<size_t>(n++)] = *p;
-        ++p;
+    const double magnitude = std::fabs(d);
+    // The shortest text that reads back as a normal d, when it has no more digits than asked
+    // for (up to 15), is d rounded to those digits: d lies within half a unit in the last place
+    // of it, less than half a step of the 15th digit. Longer texts, and subnormal numbers, whose
+    // last place is far coarser, need the exact rounding.
+    if (significant <= kShortestExactDigits && std::isnormal(d)) {
+        const auto shortest = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
+        if (readScientific(buf, shortest.ptr, significant, r.digits_.data(), r.count_, r.pointPos_)) {
+            r.trimTrailingZeros();
+            return r;
+        }
     }
-    int exponent = 0;
-    if (p < end) std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, exponent);
-    r.count_ = n;
-    r.pointPos_ = exponent + 1;
+    // Scientific text rounded to the wanted digits (round-half-even on the exact binary value,
+    // which is how the platform reads a double into decimal).
+    const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, significant - 1);
+    readScientific(buf, res.ptr, kMaxDoubleDigits, r.digits_.data(), r.count_, r.pointPos_);
     r.trimTrailingZeros();
     return r;
 }

@@ -59,6 +59,12 @@ private:
 
 bool isObjectType(VarType vt) { return vt == VarType::Object || vt == VarType::Unknown; }
 
+// A parameter's default lives in a member table that every thread reads: the argument gets a
+// string of its own, so that no reference count is shared between threads.
+Variant defaultArgument(const Variant& def) {
+    return def.isString() ? Variant(def.str()) : def;
+}
+
 // The value an omitted optional parameter without default receives.
 Variant omittedValue(const TypeDesc& t) {
     if (t.vt == VarType::Variant) return missingArg();
@@ -110,7 +116,7 @@ Variant* coerce(const TypeDesc& t, bool byRef, Variant& in, Slot& slot) {
         Slot& slot = slots.slot(i);
         if (i >= nArgs || isMissing(args[i])) {
             if (!p.optional()) throwError(err::ArgumentNotOptional);
-            slot.temp = p.hasDefault() ? p.defaultValue : omittedValue(p.type);
+            slot.temp = p.hasDefault() ? defaultArgument(p.defaultValue) : omittedValue(p.type);
             ptrs[i] = &slot.temp;
         } else {
             ptrs[i] = coerce(p.type, p.byRef(), args[i], slot);

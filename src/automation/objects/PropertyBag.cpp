@@ -1,14 +1,13 @@
 #include "automation/objects/PropertyBag.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "automation/values/AutomationError.h"
 #include "automation/conversions/Conversions.h"
 #include "automation/values/ErrorNumbers.h"
 #include "automation/values/ErrorTexts.h"
+#include "automation/objects/TextFile.h"
 
 namespace tav {
 
@@ -109,14 +108,14 @@ void PropertyBag::save(const std::string& path) const {
 }
 
 void PropertyBag::load(const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) fileError(err::PathFileAccess, path);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) fileError(err::FileNotFound, path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) fileError(err::PathFileAccess, path);
-    entries_ = bagtext::parse(text.str(), path);
+    std::string text;
+    try {
+        text = TextFile::read(path);
+    } catch (const TextFile::Refused& e) {
+        // A folder, a file beyond the limit or one that never ends: not a bag file.
+        fileError(e.missing() ? err::FileNotFound : err::PathFileAccess, path);
+    }
+    entries_ = bagtext::parse(text, path);
 }
 
 }  // namespace tav

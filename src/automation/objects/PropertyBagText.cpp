@@ -5,6 +5,7 @@
 
 #include "automation/values/AutomationError.h"
 #include "automation/values/ErrorNumbers.h"
+#include "automation/values/Excerpt.h"
 #include "automation/values/SafeArray.h"
 #include "automation/values/TypedLiteral.h"
 
@@ -121,11 +122,11 @@ std::string format(const Entries& entries) {
     return out;
 }
 
-Entries parse(std::string_view text, std::string_view origin) {
+Entries parse(std::string_view text, std::string_view origin, size_t firstLineNo) {
     Entries entries;
     std::unordered_map<std::string, size_t> firstLine;
     if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) text.remove_prefix(kUtf8Bom.size());
-    size_t lineNo = 0;
+    size_t lineNo = firstLineNo - 1;
     while (!text.empty()) {
         ++lineNo;
         const size_t eol = text.find('\n');
@@ -137,7 +138,7 @@ Entries parse(std::string_view text, std::string_view origin) {
 
         std::string key = readKey(line, origin, lineNo);
         line = trim(line);
-        if (line.empty() || line.front() != '=') refuse(origin, lineNo, "expected '=' after the key '" + key + "'");
+        if (line.empty() || line.front() != '=') refuse(origin, lineNo, "expected '=' after the key '" + excerpt(key) + "'");
         line = trim(line.substr(1));
         if (line.empty()) refuse(origin, lineNo, "expected a typed literal after '='");
         Variant value;
@@ -148,7 +149,7 @@ Entries parse(std::string_view text, std::string_view origin) {
         }
         auto [it, fresh] = firstLine.emplace(key, lineNo);
         if (!fresh)
-            refuse(origin, lineNo, "key '" + key + "' given twice (first on line " + std::to_string(it->second) + ")");
+            refuse(origin, lineNo, "key '" + excerpt(key) + "' given twice (first on line " + std::to_string(it->second) + ")");
         entries.emplace_back(std::move(key), std::move(value));
     }
     return entries;

@@ -26,7 +26,8 @@ using Entries = std::vector<std::pair<std::string, Variant>>;
 inline constexpr std::string_view kHeader = "# TAVParts property bag";
 
 std::string format(const Entries& entries);
-Entries parse(std::string_view text, std::string_view origin);
+// `firstLineNo`: the line of the origin the text starts on, for the line numbers of refusals.
+Entries parse(std::string_view text, std::string_view origin, size_t firstLineNo = 1);
 
 // Whether the value reads back from its text as the very same value (type included).
 bool roundTrips(const Variant& v);

@@ -6,6 +6,7 @@
 #include "automation/values/ErrorTexts.h"
 #include "automation/server/FileRegistry.h"
 #include "automation/server/InprocServer.h"
+#include "automation/values/Excerpt.h"
 
 namespace tav {
 
@@ -23,35 +24,35 @@ constexpr std::string_view kInprocServerKey = "\\InprocServer32";
 
 void ClassRegistry::add(ClassEntry entry) {
     std::lock_guard lock(mutex_);
-    for (ClassEntry& e : entries_) {
-        if (equalsNoCase(e.progId, entry.progId)) {
-            e = std::move(entry);
+    entries_.push_back(std::move(entry));
+    const ClassEntry* added = &entries_.back();
+    for (const ClassEntry*& e : live_) {
+        if (equalsNoCase(e->progId, added->progId)) {
+            e = added;
             return;
         }
     }
-    entries_.push_back(std::move(entry));
+    live_.push_back(added);
 }
 
 const ClassEntry* ClassRegistry::findByProgId(std::string_view progId) const {
     std::lock_guard lock(mutex_);
-    for (const ClassEntry& e : entries_)
-        if (equalsNoCase(e.progId, progId)) return &e;
+    for (const ClassEntry* e : live_)
+        if (equalsNoCase(e->progId, progId)) return e;
     return nullptr;
 }
 
 const ClassEntry* ClassRegistry::findByClsid(const Guid& clsid) const {
     std::lock_guard lock(mutex_);
     if (clsid.isNull()) return nullptr;
-    for (const ClassEntry& e : entries_)
-        if (e.clsid == clsid) return &e;
+    for (const ClassEntry* e : live_)
+        if (e->clsid == clsid) return e;
     return nullptr;
 }
 
 std::vector<const ClassEntry*> ClassRegistry::entries() const {
     std::lock_guard lock(mutex_);
-    std::vector<const ClassEntry*> out;
-    for (const ClassEntry& e : entries_) out.push_back(&e);
-    return out;
+    return live_;
 }
 
 Ref<Object> ClassRegistry::create(const ClassEntry& e) const {
@@ -75,7 +76,7 @@ Ref<Object> ClassRegistry::createObject(std::string_view progId) const {
             if (auto clsid = Guid::parse(*id)) return createFromServer(*clsid, progId);
         }
     }
-    cannotCreate("no class is registered as '" + std::string(progId) + "'");
+    cannotCreate("no class is registered as '" + excerpt(progId) + "'");
 }
 
 Ref<Object> ClassRegistry::createObject(const Guid& clsid) const {

@@ -1,9 +1,11 @@
 #pragma once
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "automation/objects/ClassDesc.h"
 #include "automation/values/Guid.h"
@@ -38,7 +40,9 @@ public:
     ClassRegistry& operator=(const ClassRegistry&) = delete;
 
     // Adds a class, or replaces the entry with the same program id (compared without regard
-    // to case, as program ids are).
+    // to case, as program ids are). A replaced entry is not changed: it stays, as it was, for
+    // whoever found it before (another thread may be creating an object from it), and finds
+    // give the new one from then on.
     void add(ClassEntry entry);
     const ClassEntry* findByProgId(std::string_view progId) const;
     const ClassEntry* findByClsid(const Guid& clsid) const;
@@ -56,8 +60,9 @@ private:
     Ref<Object> createFromServer(const Guid& clsid, std::string_view what) const;
 
     mutable std::mutex mutex_;
-    std::deque<ClassEntry> entries_;  // a deque keeps entries in place as it grows
-    bool fallback_ = true;
+    std::deque<ClassEntry> entries_;        // every entry ever added: a deque keeps them in place
+    std::vector<const ClassEntry*> live_;   // the entries finds give, in the order added
+    std::atomic<bool> fallback_ = true;
 };
 
 }  // namespace tav

@@ -1,12 +1,20 @@
 #include "automation/server/FileRegistry.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
-#include "automation/values/AutomationError.h"
 #include "automation/objects/DispatchTypes.h"
+#include "automation/objects/TextFile.h"
+#include "automation/server/ThreadEnvironment.h"
+#include "automation/values/AutomationError.h"
+#include "automation/values/Excerpt.h"
 #include "automation/values/ErrorNumbers.h"
 #include "automation/values/ErrorTexts.h"
 #include "automation/values/TypedLiteral.h"
@@ -21,7 +29,26 @@ constexpr std::string_view kDefaultValueName = "@";
 constexpr std::string_view kStringTag = "Str:";
 constexpr std::string_view kConfigFolder = "tavparts";
 constexpr std::string_view kFileName = "registry";
-constexpr std::string_view kTempSuffix = ".tmp";
+// Temporary files are made beside the registry from this pattern, one of its own per writer.
+constexpr std::string_view kTempPattern = ".XXXXXX";
+constexpr std::string_view kConfigVariable = "XDG_CONFIG_HOME";
+constexpr std::string_view kHomeVariable = "HOME";
+constexpr std::string_view kHomeConfigFolder = ".config";
+constexpr std::string_view kReasonSeparator = ": ";
+constexpr mode_t kFileMode = 0644;
+
+std::string folded(std::string_view key) {
+    std::string out(key);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+[[noreturn]] void cannotAccess(const std::string& path, std::string_view why = {}) {
+    std::string description = std::string(err::TextPathFileAccess) + std::string(kReasonSeparator) + path;
+    if (!why.empty()) description += std::string(kReasonSeparator) + std::string(why);
+    throw AutomationError(err::PathFileAccess, std::string(kSource), std::move(description));
+}
 
 std::string_view trim(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -66,24 +93,64 @@ bool isBelow(std::string_view key, std::string_view parent) {
 
 }  // namespace
 
+// Takes the advisory lock for as long as it lives: every writer, in this process or another,
+// opens the lock file of its own and waits for the others.
+class FileRegistry::Lock {
+public:
+    explicit Lock(const std::string& registry) {
+        const std::filesystem::path target = ThreadEnvironment::resolve(registry);
+        std::error_code ec;
+        if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ec);
+        const std::string lockPath = target.string() + std::string(kLockSuffix);
+        fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, kFileMode);
+        if (fd_ < 0) cannotAccess(lockPath, std::generic_category().message(errno));
+        while (::flock(fd_, LOCK_EX) != 0) {
+            if (errno == EINTR) continue;
+            const int error = errno;
+            ::close(fd_);
+            cannotAccess(lockPath, std::generic_category().message(error));
+        }
+    }
+    ~Lock() { ::close(fd_); }  // closing lets go of the lock
+    Lock(const Lock&) = delete;
+    Lock& operator=(const Lock&) = delete;
+
+private:
+    int fd_ = -1;
+};
+
 std::string FileRegistry::defaultPath() {
-    if (const char* p = std::getenv(std::string(kPathVariable).c_str()); p && *p) return p;
+    if (const auto p = ThreadEnvironment::get(kPathVariable); p && !p->empty()) return *p;
     std::filesystem::path base;
-    if (const char* x = std::getenv("XDG_CONFIG_HOME"); x && *x)
-        base = x;
-    else if (const char* h = std::getenv("HOME"); h && *h)
-        base = std::filesystem::path(h) / ".config";
+    if (const auto x = ThreadEnvironment::get(kConfigVariable); x && !x->empty())
+        base = *x;
+    else if (const auto h = ThreadEnvironment::get(kHomeVariable); h && !h->empty())
+        base = std::filesystem::path(*h) / kHomeConfigFolder;
     else
         base = std::filesystem::temp_directory_path();
     return (base / kConfigFolder / kFileName).string();
 }
 
-FileRegistry::FileRegistry(std::string path) : path_(path.empty() ? defaultPath() : std::move(path)) {
-    std::ifstream in(path_, std::ios::binary);
-    if (!in) return;  // no file yet: an empty registry
-    std::ostringstream text;
-    text << in.rdbuf();
-    parse(text.str());
+FileRegistry::FileRegistry(std::string path) : path_(path.empty() ? defaultPath() : std::move(path)) { load(); }
+
+void FileRegistry::load() {
+    std::string text;
+    try {
+        text = TextFile::read(ThreadEnvironment::resolve(path_));
+    } catch (const TextFile::Refused& e) {
+        if (e.missing()) return;  // no file yet: an empty registry
+        throw AutomationError(err::InvalidFileFormat, std::string(kSource),
+                              path_ + std::string(kReasonSeparator) + e.what());
+    }
+    parse(text);
+}
+
+void FileRegistry::update(const std::function<void(FileRegistry&)>& change, std::string path) {
+    FileRegistry reg(path.empty() ? defaultPath() : std::move(path), Unread{});
+    const Lock lock(reg.path_);
+    reg.load();
+    change(reg);
+    reg.write();
 }
 
 FileRegistry FileRegistry::fromText(std::string_view text, std::string path) {
@@ -104,9 +171,8 @@ void FileRegistry::parse(std::string_view text) {
         if (line.front() == '[') {
             if (line.back() != ']' || line.size() < 3) refuse(path_, lineNo, "expected '[KEY]'");
             const std::string_view key = line.substr(1, line.size() - 2);
-            if (findKey(key)) refuse(path_, lineNo, "key [" + std::string(key) + "] given twice");
-            keys_.push_back(Key{std::string(key), {}});
-            current = &keys_.back();
+            if (findKey(key)) refuse(path_, lineNo, "key [" + excerpt(key) + "] given twice");
+            current = &addKey(key);
             continue;
         }
         if (!current) refuse(path_, lineNo, "expected '[KEY]' before the first value");
@@ -131,9 +197,19 @@ void FileRegistry::parse(std::string_view text) {
 }
 
 const FileRegistry::Key* FileRegistry::findKey(std::string_view key) const {
-    for (const Key& k : keys_)
-        if (equalsNoCase(k.path, key)) return &k;
-    return nullptr;
+    const auto it = index_.find(folded(key));
+    return it == index_.end() ? nullptr : &keys_[it->second];
+}
+
+FileRegistry::Key& FileRegistry::addKey(std::string_view key) {
+    index_.emplace(folded(key), keys_.size());
+    keys_.push_back(Key{std::string(key), {}});
+    return keys_.back();
+}
+
+void FileRegistry::reindex() {
+    index_.clear();
+    for (size_t i = 0; i < keys_.size(); ++i) index_.emplace(folded(keys_[i].path), i);
 }
 
 std::optional<std::string> FileRegistry::value(std::string_view key, std::string_view name) const {
@@ -155,10 +231,7 @@ bool FileRegistry::keyExists(std::string_view key) const {
 
 void FileRegistry::setValue(std::string_view key, std::string_view name, std::string_view data) {
     Key* k = const_cast<Key*>(findKey(key));
-    if (!k) {
-        keys_.push_back(Key{std::string(key), {}});
-        k = &keys_.back();
-    }
+    if (!k) k = &addKey(key);
     for (Value& v : k->values) {
         if (equalsNoCase(v.name, name)) {
             v.data = data;
@@ -171,7 +244,9 @@ void FileRegistry::setValue(std::string_view key, std::string_view name, std::st
 bool FileRegistry::deleteTree(std::string_view key) {
     const size_t before = keys_.size();
     std::erase_if(keys_, [&](const Key& k) { return equalsNoCase(k.path, key) || isBelow(k.path, key); });
-    return keys_.size() != before;
+    if (keys_.size() == before) return false;
+    reindex();
+    return true;
 }
 
 std::string FileRegistry::text() const {
@@ -187,22 +262,39 @@ std::string FileRegistry::text() const {
 }
 
 void FileRegistry::save() const {
-    const std::filesystem::path target(path_);
-    std::error_code ec;
-    if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ec);
-    const std::string temp = path_ + std::string(kTempSuffix);
-    {
-        std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-        file << text();
-        file.close();
-        if (!file)
-            throw AutomationError(err::PathFileAccess, std::string(kSource),
-                                  std::string(err::TextPathFileAccess) + ": " + temp);
+    const Lock lock(path_);
+    write();
+}
+
+void FileRegistry::write() const {
+    const std::filesystem::path target = ThreadEnvironment::resolve(path_);
+    std::string temp = target.string() + std::string(kTempPattern);
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) cannotAccess(temp, std::generic_category().message(errno));
+    const std::string content = text();
+    // The registry keeps the permissions it has (a new one is readable by all, as config is).
+    struct stat existing {};
+    const mode_t mode = ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : kFileMode;
+    bool written = ::fchmod(fd, mode) == 0;
+    for (size_t done = 0; written && done < content.size();) {
+        const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        written = n > 0;
+        if (written) done += static_cast<size_t>(n);
     }
-    std::filesystem::rename(temp, target, ec);
-    if (ec)
-        throw AutomationError(err::PathFileAccess, std::string(kSource),
-                              std::string(err::TextPathFileAccess) + ": " + path_);
+    // On disk before it takes the registry's place: a crash leaves the old file or the new one.
+    written = written && ::fsync(fd) == 0;
+    const int error = errno;
+    written = ::close(fd) == 0 && written;
+    if (!written) {
+        ::unlink(temp.c_str());
+        cannotAccess(temp, std::generic_category().message(error));
+    }
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        const int renameError = errno;
+        ::unlink(temp.c_str());
+        cannotAccess(path_, std::generic_category().message(renameError));
+    }
 }
 
 }  // namespace tav

@@ -1,7 +1,9 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace tav {
@@ -17,12 +19,26 @@ namespace tav {
 //
 // "@" is a key's default value (value name ""). Values are quoted with the escapes of string
 // literals. The file is TAVPARTS_REGISTRY when that variable is set, otherwise
-// $XDG_CONFIG_HOME/tavparts/registry, otherwise ~/.config/tavparts/registry. A missing file
-// is an empty registry; a malformed one is refused with error 321 naming file and line.
+// $XDG_CONFIG_HOME/tavparts/registry, otherwise ~/.config/tavparts/registry (as the calling
+// thread sees its environment; a relative path is taken from its current directory). A
+// missing file is an empty registry; a malformed one is refused with error 321 naming file,
+// line and why.
+//
+// Several threads and processes may write at once: a change is a read, modify and write of
+// the whole file under an advisory lock (update()), so no writer loses another's entries, and
+// the new text replaces the file in one step (a reader sees the old file or the new one).
 class FileRegistry {
 public:
     static constexpr std::string_view kPathVariable = "TAVPARTS_REGISTRY";
+    // The lock file beside the registry: locking the registry file itself would not do, as
+    // every write puts a new file in its place.
+    static constexpr std::string_view kLockSuffix = ".lock";
     static std::string defaultPath();
+
+    // Reads the registry at `path` (the default path when empty), lets `change` modify it and
+    // writes it, all under the lock: changes of other writers that came first are kept. Errors
+    // of reading (a malformed file) and of `change` leave the file as it was.
+    static void update(const std::function<void(FileRegistry&)>& change, std::string path = {});
 
     // Loads the registry at `path` (the default path when empty).
     explicit FileRegistry(std::string path = {});
@@ -39,8 +55,10 @@ public:
     bool deleteTree(std::string_view key);
     // The file's text, as save() writes it.
     std::string text() const;
-    // Writes the file (through a temporary file, so a reader never sees half of it); creates
-    // the folder when needed. Error 75 when it cannot be written.
+    // Writes the file under the lock, through a temporary file of its own that is flushed to
+    // disk and then renamed over the registry; creates the folder when needed. Error 75 when it
+    // cannot be written. A registry read earlier overwrites changes made since: to change
+    // entries, use update().
     void save() const;
 
 private:
@@ -53,12 +71,19 @@ private:
         std::vector<Value> values;
     };
     struct Unread {};
+    class Lock;
     FileRegistry(std::string path, Unread) : path_(std::move(path)) {}
     const Key* findKey(std::string_view key) const;
+    Key& addKey(std::string_view key);
+    void reindex();
+    void load();
     void parse(std::string_view text);
+    void write() const;
 
     std::string path_;
     std::vector<Key> keys_;
+    // Position of each key in keys_, by its path folded to lower case.
+    std::unordered_map<std::string, size_t> index_;
 };
 
 }  // namespace tav

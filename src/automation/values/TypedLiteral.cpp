@@ -11,6 +11,7 @@
 
 #include "automation/values/AutomationError.h"
 #include "automation/values/ErrorNumbers.h"
+#include "automation/values/Excerpt.h"
 #include "automation/values/SafeArray.h"
 
 namespace tav::literal {
@@ -25,6 +26,10 @@ constexpr int kPlainExponentMax = 15;
 [[noreturn]] void malformed(std::string_view what, std::string_view text) {
     throw AutomationError(err::TypeMismatch, "literal",
                           std::string(what) + ": " + std::string(text.substr(0, 80)));
+}
+
+[[noreturn]] void outOfRange(std::string_view text) {
+    throw AutomationError(err::Overflow, "literal", "number out of range: " + excerpt(text));
 }
 
 // Lays out the digits and exponent of a shortest scientific form ("d.ddde±x").
@@ -225,7 +230,7 @@ Int parseInt(std::string_view body, std::string_view whole) {
     auto [p, ec] = std::from_chars(b, e, v);
     if (ec != std::errc() || p != e || b == e) malformed("malformed integer", whole);
     if (v < std::numeric_limits<Int>::min() || v > std::numeric_limits<Int>::max())
-        throw AutomationError(err::Overflow, "literal", "integer out of range: " + std::string(whole));
+        throw AutomationError(err::Overflow, "literal", "integer out of range: " + excerpt(whole));
     return static_cast<Int>(v);
 }
 
@@ -244,9 +249,12 @@ double parseDouble(std::string_view body, std::string_view whole) {
     if (p != e || b == e || (ec != std::errc() && ec != std::errc::result_out_of_range))
         malformed("malformed number", whole);
     if (ec == std::errc::result_out_of_range) {
-        // from_chars leaves d untouched on range errors; strtod gives the rounded value.
+        // from_chars leaves d untouched on range errors; strtod gives the rounded value: a
+        // tiny one rounds towards zero, a huge one would be infinite and is refused (the
+        // infinities have their hex form).
         std::string s(b, e);
         d = std::strtod(s.c_str(), nullptr);
+        if (std::isinf(d)) outOfRange(whole);
     }
     return d;
 }
@@ -279,7 +287,7 @@ int64_t parseCurrency(std::string_view body, std::string_view whole) {
     }
     const bool tooBig = v > (kLimit - frac) / 10000 || v * 10000 + frac > kLimit - (neg ? 0 : 1);
     if (tooBig)
-        throw AutomationError(err::Overflow, "literal", "currency out of range: " + std::string(whole));
+        throw AutomationError(err::Overflow, "literal", "currency out of range: " + excerpt(whole));
     v = v * 10000 + frac;
     if (neg) return v == kLimit ? std::numeric_limits<int64_t>::min() : -static_cast<int64_t>(v);
     return static_cast<int64_t>(v);
@@ -325,7 +333,10 @@ Variant parseScalarOrArray(std::string_view& t, int depth = 0) {
         float f = 0;
         auto [p, ec] = std::from_chars(b, e, f);
         if (p != e || b == e) malformed("malformed number", lit);
-        if (ec == std::errc::result_out_of_range) f = std::strtof(std::string(b, e).c_str(), nullptr);
+        if (ec == std::errc::result_out_of_range) {
+            f = std::strtof(std::string(b, e).c_str(), nullptr);
+            if (std::isinf(f)) outOfRange(lit);
+        }
         return Variant::R4(f);
     }
     if (head == "CY") return Variant::Currency(parseCurrency(body, lit));

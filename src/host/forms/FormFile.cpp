@@ -3,8 +3,11 @@
 #include <charconv>
 #include <climits>
 
+#include "automation/objects/TextFile.h"
+#include "automation/server/ThreadEnvironment.h"
 #include "automation/values/AutomationError.h"
 #include "automation/values/ErrorNumbers.h"
+#include "automation/values/Excerpt.h"
 #include "automation/values/TypedLiteral.h"
 #include "host/forms/FormText.h"
 #include "host/forms/ModelForm.h"
@@ -34,12 +37,13 @@ struct LineSpec {
 constexpr LineSpec kLines[] = {
     {T::Object, Where::Top, 2, 2, 0, 0, false, "object NAME PROGID"},
     {T::Part, Where::Top, 2, 2, 0, 0, false, "part NAME PROGID"},
-    {T::Control, Where::Top, 2, 2, 0, 2, false, "control NAME KIND [LABEL [GROUP]]"},
+    {T::Control, Where::Top, 1, 2, 0, 2, false, "control NAME [KIND] [LABEL [GROUP]]"},
     {T::Command, Where::Top, 1, 1, 0, 0, true, "command NAME ok|fail:NUMBER:TEXT"},
     {T::Source, Where::Top, 2, 2, 0, 0, false, "source PART OBJECT"},
     {T::Bind, Where::Top, 4, kAny, 0, 0, false, "bind NAME PART PROPERTY CONTROL [GLUE...]"},
     {T::Edit, Where::Top, 1, 1, 1, 1, false, "edit CONTROL VALUE"},
     {T::Change, Where::Top, 1, 1, 1, 1, false, "change OBJECT.PROPERTY VALUE"},
+    {T::Ui, Where::Top, 0, 0, 1, 1, false, "ui Str:\"FORM.ui\""},
     {T::Class, Where::UnderObject, 1, 1, 0, 0, false, "class NAME"},
     {T::Property, Where::UnderObject, 2, 2, 0, 1, false, "property NAME TYPE [VALUE]"},
     {T::Enum, Where::UnderObject, 1, kAny, 0, 0, false, "enum NAME ITEM=INTEGER..."},
@@ -111,7 +115,7 @@ void checkEnumItem(std::string_view item) {
     const std::string_view digits = eq == std::string_view::npos ? std::string_view() : item.substr(eq + 1);
     auto [p, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
     if (eq == 0 || digits.empty() || ec != std::errc() || p != digits.data() + digits.size())
-        throw FormSyntaxError(std::string(T::BadEnumItem) + std::string(item));
+        throw FormSyntaxError(std::string(T::BadEnumItem) + excerpt(item));
 }
 
 FormFile::Line readLine(const LineSpec& spec, std::string_view rest, int number) {
@@ -136,8 +140,8 @@ FormFile::Line readLine(const LineSpec& spec, std::string_view rest, int number)
     if (spec.keyword == T::Enum || spec.keyword == T::Enumerated)
         for (size_t i = 1; i < line.words.size(); ++i) checkEnumItem(line.words[i]);
     if (spec.keyword == T::Predefined && line.values.size() % 2 == 0) throw FormSyntaxError(std::string(T::PairedValues));
-    // A control's label and group are texts.
-    if (spec.keyword == T::Control)
+    // A control's label and group are texts, as is the name of a Designer form.
+    if (spec.keyword == T::Control || spec.keyword == T::Ui)
         for (const Variant& v : line.values)
             if (!v.isString()) throw FormSyntaxError(std::string(T::ExpectedText));
     return line;
@@ -156,9 +160,9 @@ FormFile FormFile::parse(std::string_view text, std::string path) {
     form.path = std::move(path);
     Line* object = nullptr;  // the block indented lines belong to
     Line* part = nullptr;
-    std::string bagText;     // the part's bag lines, each at its own line number
+    std::string bagText;     // the part's bag lines, one text line per file line from the part's
     auto closePart = [&] {
-        if (part) part->bag = bagtext::parse(bagText, form.path);
+        if (part) part->bag = bagtext::parse(bagText, form.path, static_cast<size_t>(part->number));
         part = nullptr;
         bagText.clear();
     };
@@ -182,7 +186,7 @@ FormFile FormFile::parse(std::string_view text, std::string path) {
             std::string_view rest = line;
             const std::string_view keyword = nextWord(rest);
             const LineSpec* spec = specOf(keyword);
-            if (!spec) throw FormSyntaxError(std::string(T::UnknownKeyword) + std::string(keyword));
+            if (!spec) throw FormSyntaxError(std::string(T::UnknownKeyword) + excerpt(keyword));
             if (indented && !object) throw FormSyntaxError(std::string(T::NotInBlock));
             if (indented != (spec->where == Where::UnderObject))
                 throw FormSyntaxError(std::string(keyword) + std::string(T::NotUnder) +
@@ -202,7 +206,7 @@ FormFile FormFile::parse(std::string_view text, std::string path) {
             if (keyword == T::Object || keyword == T::State || ModelForm::opensBlock(keyword)) object = &list.back();
             if (keyword == T::Part) {
                 part = &list.back();
-                bagText.assign(static_cast<size_t>(number), '\n');
+                bagText = '\n';  // the part's own line
             }
         } catch (const FormSyntaxError& e) {
             throw FormSyntaxError(form.path + ":" + std::to_string(number) + ": " + e.what());
@@ -218,9 +222,19 @@ FormFile FormFile::parse(std::string_view text, std::string path) {
     return form;
 }
 
+FormFile FormFile::read(const std::string& path) {
+    std::string text;
+    try {
+        text = TextFile::read(ThreadEnvironment::resolve(path));
+    } catch (const TextFile::Refused& e) {
+        throw FormSyntaxError(path + ": " + e.what());
+    }
+    return parse(text, path);
+}
+
 FormFile::Line FormFile::parseEdit(std::string_view arg) {
     const size_t eq = arg.find(T::Assign);
-    if (eq == std::string_view::npos || eq == 0) throw FormSyntaxError(std::string(T::BadEdit) + std::string(arg));
+    if (eq == std::string_view::npos || eq == 0) throw FormSyntaxError(std::string(T::BadEdit) + excerpt(arg));
     Line line;
     const std::string_view name = arg.substr(0, eq);
     line.keyword = name.find(T::MemberDot) == std::string_view::npos ? T::Edit : T::Change;
@@ -229,7 +243,7 @@ FormFile::Line FormFile::parseEdit(std::string_view arg) {
     try {
         line.values.push_back(value(rest));
     } catch (const FormSyntaxError& e) {
-        throw FormSyntaxError(std::string(T::BadEdit) + std::string(arg) + " (" + e.what() + ")");
+        throw FormSyntaxError(std::string(T::BadEdit) + excerpt(arg) + " (" + e.what() + ")");
     }
     return line;
 }

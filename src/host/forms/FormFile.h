@@ -28,6 +28,8 @@ namespace tav {
 //       ScaleByCoef = R8:1000
 //   control lengthText TextBox              TextBox, CheckBox, OptionButton, Button, ComboBox, Label;
 //   control mm OptionButton Str:"mm" Str:"Unit"   optionally the label and group a window shows
+//   ui Str:"length.ui"                      a Designer form: its widgets are the controls, named
+//   control lengthEdit                        by objectName, of the kind of their class
 //   command Apply ok                        a host command: ok, or fail:NUMBER:TEXT
 //   source src sample                       the source part's source object
 //   bind length src Length lengthText scale   NAME PART PROPERTY(|PROPERTY...) CONTROL GLUE...
@@ -53,6 +55,9 @@ struct FormFile {
 
     // Reads a form; a line that cannot be read throws FormSyntaxError ("PATH:N: why").
     static FormFile parse(std::string_view text, std::string path);
+    // Reads the form file at `path`; a file that cannot be had (a folder, one beyond 64 MiB,
+    // one that never ends) throws FormSyntaxError ("PATH: why") too.
+    static FormFile read(const std::string& path);
     // An edit given on the command line: CONTROL=VALUE or OBJECT.PROPERTY=VALUE.
     static Line parseEdit(std::string_view arg);
 };

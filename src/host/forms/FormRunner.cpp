@@ -1,21 +1,21 @@
 #include "host/forms/FormRunner.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 #include <ostream>
 #include <sstream>
 
 #include "automation/values/AutomationError.h"
 #include "automation/objects/Invoke.h"
 #include "automation/objects/PropertyBag.h"
+#include "automation/values/Excerpt.h"
 #include "automation/values/TypedLiteral.h"
 #include "contracts/Persistable.h"
 #include "contracts/iQvState.h"
 #include "host/controls/Control.h"
 #include "host/forms/FormText.h"
 #include "host/framework/ErrorLine.h"
-#include "host/framework/HostClasses.h"
+#include "host/state/StateClasses.h"
 #include "registry/LibraryClasses.h"
 
 namespace tav {
@@ -26,7 +26,6 @@ using Line = FormFile::Line;
 namespace {
 
 constexpr std::string_view kErrPrefix = "tavparts run: ";
-constexpr std::string_view kCannotRead = "cannot read ";
 // The members of the host's sample objects that object lines call.
 constexpr std::string_view kClassName = "ClassName";
 constexpr std::string_view kDefineProperty = "DefineProperty";
@@ -47,26 +46,26 @@ const FormRunner::KeywordHandler FormRunner::kHandlers[] = {
     {T::Object, &FormRunner::addObject},   {T::Part, &FormRunner::addPart},       {T::Control, &FormRunner::addControl},
     {T::Command, &FormRunner::addCommand}, {T::Source, &FormRunner::setSource},   {T::Bind, &FormRunner::addBinding},
     {T::Edit, &FormRunner::edit},          {T::Change, &FormRunner::change},
-    {T::State, &FormRunner::addState},
+    {T::State, &FormRunner::addState},     {T::Ui, &FormRunner::addDesigner},
 };
 
-FormRunner::FormRunner(std::ostream& out) : out_(out) { hostclasses::ensureRegistered(); }
+FormRunner::FormRunner(std::ostream& out) : out_(out) { stateclasses::ensureRegistered(); }
 
 void FormRunner::name(std::string name, std::string_view keyword, Ref<Object> object) {
-    if (named(name)) throw FormLoadError(std::string(T::NameTaken) + name);
+    if (named(name)) throw FormLoadError(std::string(T::NameTaken) + excerpt(name));
+    namedIndex_.emplace(name, named_.size());
     named_.push_back(Named{std::move(name), std::string(keyword), std::move(object)});
 }
 
 Ref<Object> FormRunner::named(std::string_view name) const {
-    for (const Named& n : named_)
-        if (n.name == name) return n.object;
-    return {};
+    const auto it = namedIndex_.find(std::string(name));
+    return it == namedIndex_.end() ? Ref<Object>() : named_[it->second].object;
 }
 
 Object& FormRunner::find(std::string_view name, std::string_view keyword) const {
-    for (const Named& n : named_)
-        if (n.name == name && n.keyword == keyword) return *n.object;
-    throw FormLoadError(std::string(T::UnknownName) + std::string(keyword) + " " + std::string(name));
+    const auto it = namedIndex_.find(std::string(name));
+    if (it != namedIndex_.end() && named_[it->second].keyword == keyword) return *named_[it->second].object;
+    throw FormLoadError(std::string(T::UnknownName) + std::string(keyword) + " " + excerpt(name));
 }
 
 void FormRunner::load(const FormFile& file) {
@@ -144,11 +143,24 @@ void FormRunner::addPart(const Line& line) {
 }
 
 void FormRunner::addControl(const Line& line) {
-    Ref<Object> control =
-        makeControl_ ? makeControl_(line) : createObject(std::string(T::ControlProgIdPrefix) + line.words[1]);
+    Ref<Object> control = makeControl_ ? makeControl_(line) : Ref<Object>();
+    if (!control) {
+        if (line.words.size() < 2) throw FormLoadError(std::string(T::NoKind) + line.words[0]);
+        control = createObject(std::string(T::ControlProgIdPrefix) + line.words[1]);
+    }
     query<Control>(control.get());
     form_->finder()->addNamed(line.words[0], control);
     name(line.words[0], T::Control, std::move(control));
+}
+
+void FormRunner::addDesigner(const Line& line) {
+    // A relative path is the form file's neighbour.
+    const std::filesystem::path ui(line.values[0].str());
+    const std::string path = ui.is_absolute() ? ui.string() : (std::filesystem::path(path_).parent_path() / ui).string();
+    if (!loadDesigner_) throw FormLoadError(std::string(T::NoDesigner) + path);
+    if (designer_) throw FormLoadError(std::string(T::SecondDesigner));
+    loadDesigner_(path);
+    designer_ = true;
 }
 
 void FormRunner::addCommand(const Line& line) {
@@ -260,16 +272,10 @@ void FormRunner::apply(const Line& edit) {
 }
 
 int FormRunner::runFile(const std::string& path, const std::vector<std::string>& edits, std::ostream& out,
-                        std::ostream& err) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        err << kErrPrefix << kCannotRead << path << '\n';
-        return ExitUnreadable;
-    }
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+                        std::ostream& err, const Preparation& prepare) {
     FormFile file;
     try {
-        file = FormFile::parse(text, path);
+        file = FormFile::read(path);
         if (!edits.empty()) {
             file.edits.clear();
             for (const std::string& e : edits) file.edits.push_back(FormFile::parseEdit(e));
@@ -279,6 +285,7 @@ int FormRunner::runFile(const std::string& path, const std::vector<std::string>&
         return ExitUnreadable;
     }
     FormRunner runner(out);
+    if (prepare) prepare(runner);
     try {
         runner.load(file);
         runner.start();

@@ -2,6 +2,7 @@
 #include <functional>
 #include <iosfwd>
 #include <map>
+#include <unordered_map>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -23,12 +24,18 @@ public:
     static constexpr int ExitLoadFailed = 1;
     static constexpr int ExitUnreadable = 2;
 
-    // Makes the control of a control line; without one the runner makes the host's stand-in
-    // of that kind (a window makes real widgets instead).
+    // Makes the control of a control line; without one, or when it makes Nothing, the runner
+    // makes the host's stand-in of that kind (a window makes real widgets instead).
     using ControlMaker = std::function<Ref<Object>(const FormFile::Line&)>;
+    // Loads the Designer form a ui line names (its path taken from the form file's folder);
+    // without one such a line fails.
+    using DesignerLoader = std::function<void(const std::string& uiPath)>;
+    // Sets a runner up before it loads a form (runFile).
+    using Preparation = std::function<void(FormRunner&)>;
 
     explicit FormRunner(std::ostream& out);
     void setControlMaker(ControlMaker maker) { makeControl_ = std::move(maker); }
+    void setDesignerLoader(DesignerLoader loader) { loadDesigner_ = std::move(loader); }
 
     // Builds the form; a line that fails throws FormLoadError ("PATH:N: Err:...").
     void load(const FormFile& file);
@@ -46,7 +53,7 @@ public:
 
     // Reads, loads and runs a form file; edits given here replace the file's.
     static int runFile(const std::string& path, const std::vector<std::string>& edits, std::ostream& out,
-                       std::ostream& err);
+                       std::ostream& err, const Preparation& prepare = {});
 
 private:
     struct Named {
@@ -74,6 +81,7 @@ private:
     void addObject(const FormFile::Line& line);
     void addPart(const FormFile::Line& line);
     void addControl(const FormFile::Line& line);
+    void addDesigner(const FormFile::Line& line);
     void addCommand(const FormFile::Line& line);
     void setSource(const FormFile::Line& line);
     void addBinding(const FormFile::Line& line);
@@ -94,9 +102,12 @@ private:
 
     std::ostream& out_;
     ControlMaker makeControl_;
+    DesignerLoader loadDesigner_;
+    bool designer_ = false;
     Ref<Form> form_ = makeRef<Form>();
     std::string path_;
     std::vector<Named> named_;
+    std::unordered_map<std::string, size_t> namedIndex_;  // name -> its place in named_
     std::map<std::string, std::string> objectOfPart_;  // part name -> the name of its source object
     std::vector<std::string> commands_;
     std::map<std::string, std::string> previous_;  // row key -> value at the last step

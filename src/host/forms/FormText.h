@@ -13,6 +13,8 @@ inline constexpr std::string_view Source = "source";
 inline constexpr std::string_view Bind = "bind";
 inline constexpr std::string_view Edit = "edit";
 inline constexpr std::string_view Change = "change";
+// The Designer form (.ui) whose widgets are the form's controls.
+inline constexpr std::string_view Ui = "ui";
 // Indented lines under an object.
 inline constexpr std::string_view Class = "class";
 inline constexpr std::string_view Property = "property";
@@ -49,6 +51,10 @@ inline constexpr std::string_view UnknownName = "no such name: ";
 inline constexpr std::string_view NameTaken = "name used twice: ";
 inline constexpr std::string_view MalformedValue = "malformed value ";
 inline constexpr std::string_view PairedValues = "expected DISPLAY then TEXT VALUE pairs";
+inline constexpr std::string_view NoKind = "a control without KIND takes it from its widget in the Designer form: ";
+inline constexpr std::string_view NoDesigner =
+    "a Designer form needs the Qt front end (tavparts built with Qt 6 Widgets): ";
+inline constexpr std::string_view SecondDesigner = "a form has one Designer form";
 
 // The printed steps.
 inline constexpr std::string_view StepLoad = "load ";

@@ -24,6 +24,8 @@ public:
     void SetDesignMode(bool NewValue);
     // The calls received since the last read.
     std::string Log() { return log_.take(); }
+    // Whether the calls are logged (they are unless switched off).
+    void keepLog(bool on) { log_.switchOn(on); }
 
     // Serves this form from now on (one form at a time); nullptr detaches.
     // A design mode set on the notifier before the form took it carries over to the form.

@@ -1,6 +1,7 @@
 #include "host/framework/Form.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "automation/values/ErrorNumbers.h"
 #include "host/framework/BindingItem.h"
@@ -155,7 +156,9 @@ Ref<BindingNotifier> Form::notifierFor(Object* sourcePart) {
         for (const Ref<BindingNotifier>& n : notifiers_)
             if (current.object() == n.get()) return n;
     }
-    return makeRef<BindingNotifier>();
+    Ref<BindingNotifier> made = makeRef<BindingNotifier>();
+    made->keepLog(log_.isOn());
+    return made;
 }
 
 void Form::setSource(const Ref<Object>& sourcePart, const Ref<Object>& sourceObject, const Ref<Object>& notifier) {
@@ -237,6 +240,20 @@ void Form::record(CycleFailure failure) {
     failures_.push_back(std::move(failure));
 }
 
+void Form::announce(const CycleFailure& failure) {
+    failureEvents_.fire([&](CycleFailureSink& sink) { sink.cycleFailed(failure); });
+}
+
+void Form::removeBinding(Binding& b) {
+    const auto it = std::find(bindings_.begin(), bindings_.end(), Ref<Binding>(&b));
+    if (it == bindings_.end()) return;
+    const Ref<Binding> keep = *it;
+    bindings_.erase(it);
+    b.pending = 0;
+    b.detach();
+    b.tearDown();
+}
+
 CycleResult Form::run(Binding& b, Cycle cycle) {
     CycleResult r;
     if (b.running) {
@@ -244,6 +261,7 @@ CycleResult Form::run(Binding& b, Cycle cycle) {
         request(b, requestOf(cycle));
         return r;
     }
+    const Ref<Binding> keep(&b);  // the cycle may remove its own binding (a control destroyed)
     {
         RunningCycle running(b, depth_);
         try {
@@ -269,6 +287,7 @@ CycleResult Form::run(Binding& b, Cycle cycle) {
             }
         }
     }
+    if (r.outcome == CycleOutcome::Failed) announce(r.failure);
     if (!busy()) settle();
     return r;
 }
@@ -298,13 +317,16 @@ void Form::settle() {
         b.pending = 0;
         perform(b, requests);
     }
+    std::optional<CycleFailure> unsettled;
     if (next < pending_.size()) {
         for (; next < pending_.size(); ++next) pending_[next]->pending = 0;
-        record(CycleFailure{pending_.back()->name(), Cycle::Display, err::InvalidProcedureCall,
-                            std::string(T::FormSource), std::string(T::Unsettled)});
+        unsettled = CycleFailure{pending_.back()->name(), Cycle::Display, err::InvalidProcedureCall,
+                                 std::string(T::FormSource), std::string(T::Unsettled)};
+        record(*unsettled);
     }
     pending_.clear();
     settling_ = false;
+    if (unsettled) announce(*unsettled);
 }
 
 void Form::propertyChanged(const BindingNotifier& n, std::string_view propertyName) {

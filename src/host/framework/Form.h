@@ -6,21 +6,26 @@
 #include <string_view>
 #include <vector>
 
+#include "automation/objects/ConnectionPoint.h"
 #include "automation/objects/Dispatchable.h"
 #include "host/framework/Binding.h"
 #include "host/framework/BindingNotifier.h"
 #include "host/framework/ControlFinder.h"
 #include "host/framework/CycleFailure.h"
+#include "host/framework/CycleFailureSink.h"
 #include "host/framework/NotifierLog.h"
 
 namespace tav {
 
-// A host form running the binding framework (Host.Form): it holds the bindings, gives source
-// parts their notifier and source object, wakes glues, and runs display and storage cycles.
+// A form running the binding framework (Host.Form): it holds the bindings, gives source parts
+// their notifier and source object, wakes glues, and runs display and storage cycles. An
+// application keeps one per window (docs/embedding.md); its objects stay on the thread that
+// made them.
 //
 //  - The stop-cycle error ends a cycle quietly, whatever source and text come with it; any
-//    other error is a failure, recorded with its number, source and description (failures())
-//    and told to the binding's glues (OnBindingError).
+//    other error is a failure, recorded with its number, source and description
+//    (takeFailures()), told to the binding's glues (OnBindingError) and to the failure sinks
+//    (failureEvents()), the cycle having ended.
 //  - A notifier's "property changed" redisplays the bindings of that property on the source
 //    parts it serves; "source changed" wakes every binding on them again (a direct glue needs
 //    the new source object) and redisplays it.
@@ -61,6 +66,9 @@ public:
     void TearDown(std::string_view BindingName);
     // The calls the form's notifiers received since the last read, as Host.Notifier logs them.
     std::string Log() { return log_.take(); }
+    // Whether the form and the notifiers it makes from now on log those calls; they do unless
+    // switched off (an application that reads no log saves the work).
+    void keepLog(bool on) { log_.switchOn(on); }
     // The failures since the last read: "NAME CYCLE Err:..." joined by "|".
     std::string Failures();
 
@@ -76,8 +84,13 @@ public:
     CycleResult display(Binding& b) { return run(b, Cycle::Display); }
     CycleResult store(Binding& b) { return run(b, Cycle::Storage); }
     CycleResult wakeUp(Binding& b) { return run(b, Cycle::WakeUp); }
-    // The failures recorded since the last call, oldest first.
+    // The failures recorded since the last call, oldest first (the newest FailureLimit kept).
     std::vector<CycleFailure> takeFailures();
+    // Every failure as it happens, to each connected sink (FailureCallback for a function).
+    ConnectionPoint<CycleFailureSink>& failureEvents() { return failureEvents_; }
+    // Tears the binding down and forgets it (its control and glues are then the caller's); a
+    // cycle of it that is running ends first, and requests waiting for it are dropped.
+    void removeBinding(Binding& b);
 
     const Ref<ControlFinder>& finder() const { return finder_; }
     CommandRegistry& commands() const { return *finder_->root()->commands(); }
@@ -96,6 +109,7 @@ private:
     void settle();
     bool busy() const { return depth_ > 0 || settling_; }
     void record(CycleFailure failure);
+    void announce(const CycleFailure& failure);
     Ref<BindingNotifier> notifierFor(Object* sourcePart);
 
     Ref<ControlFinder> finder_ = makeRef<ControlFinder>();
@@ -103,6 +117,7 @@ private:
     std::vector<Ref<BindingNotifier>> notifiers_;  // attached to this form
     std::vector<Ref<Binding>> pending_;            // waiting for the running cycle to end
     std::deque<CycleFailure> failures_;
+    ConnectionPoint<CycleFailureSink> failureEvents_;
     NotifierLog log_;
     int depth_ = 0;  // cycles running, nested
     bool settling_ = false;

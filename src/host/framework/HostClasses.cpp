@@ -26,25 +26,8 @@
 #include "host/model/ValueList.h"
 #include "registry/LibraryClasses.h"
 #include "host/objects/System.h"
-#include "host/state/DataDirectoryProvider.h"
-#include "host/state/State.h"
 
 namespace tav::hostclasses {
-
-namespace {
-
-template <class C>
-ClassEntry entry() {
-    const ClassDesc& desc = C::table();
-    ClassEntry e;
-    e.name = desc.name();
-    e.progId = std::string(kProgIdPrefix) + desc.name();
-    e.create = [] { return Ref<Object>(makeRef<C>()); };
-    e.describe = &C::table;
-    return e;
-}
-
-}  // namespace
 
 void registerIn(ClassRegistry& registry) {
     for (ClassEntry e : {entry<PropertyBag>(), entry<AutoObject>(), entry<NotifyingObject>(),
@@ -57,8 +40,8 @@ void registerIn(ClassRegistry& registry) {
                          entry<hostmodel::Scope>(), entry<hostmodel::ScopeManager>(), entry<hostmodel::Container>(),
                          entry<hostmodel::OperationManager>(), entry<hostmodel::ScopeEvents>()})
         registry.add(std::move(e));
-    // The state system and the process around the library.
-    for (ClassEntry e : {entry<State>(), entry<System>(), entry<DataDirectoryProvider>()}) registry.add(std::move(e));
+    // The process around the library.
+    registry.add(entry<System>());
 }
 
 void ensureRegistered() {

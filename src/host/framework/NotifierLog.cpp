@@ -6,7 +6,7 @@ namespace tav {
 
 namespace T = FrameworkText;
 
-void NotifierLog::record(Call call, std::string_view propertyName) {
+void NotifierLog::add(Call call, std::string_view propertyName) {
     if (entries_.size() >= T::LogLimit) entries_.pop_front();
     entries_.push_back(Entry{call, std::string(propertyName)});
 }

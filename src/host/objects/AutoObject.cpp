@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "automation/values/AutomationError.h"
+#include "automation/values/Excerpt.h"
 #include "automation/conversions/Conversions.h"
 #include "automation/objects/Dispatchable.h"
 #include "host/objects/ObjectText.h"
@@ -43,7 +44,7 @@ AutoObject::AutoObject(const ClassDesc& base) : desc_(base), className_(base.nam
 
 void AutoObject::fail(std::string_view message, std::string_view subject) const {
     throw AutomationError(err::InvalidProcedureCall, std::string(desc_.get()->name()),
-                          std::string(message) + std::string(subject));
+                          std::string(message) + excerpt(subject));
 }
 
 void AutoObject::DefineProperty(std::string_view Name, std::string_view TypeName, const Variant& InitialValue) {

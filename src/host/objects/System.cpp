@@ -2,18 +2,19 @@
 
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <mutex>
 #include <system_error>
 #include <vector>
 
 #include "automation/conversions/Conversions.h"
 #include "automation/locale/Locale.h"
+#include "automation/objects/TextFile.h"
 #include "automation/server/FileRegistry.h"
+#include "automation/server/ThreadEnvironment.h"
 #include "automation/values/ErrorNumbers.h"
+#include "automation/values/Excerpt.h"
 #include "sources/LoadedModules.h"
 
 namespace tav {
@@ -23,8 +24,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A path a script gives, as the thread means it (from its own current directory).
+fs::path at(std::string_view path) { return ThreadEnvironment::resolve(fs::path(path)); }
+
 [[noreturn]] void fail(int32_t number, std::string_view what, std::string_view path, std::string_view why = {}) {
-    std::string description = std::string(what) + std::string(path);
+    std::string description = std::string(what) + excerpt(path);
     if (!why.empty()) description += std::string(T::Reason) + std::string(why);
     throw AutomationError(number, std::string(T::ErrSource), std::move(description));
 }
@@ -84,55 +88,59 @@ std::string System::TempDir() {
 
 void System::MakeDir(std::string_view Path) {
     std::error_code ec;
-    fs::create_directories(fs::path(Path), ec);
+    fs::create_directories(at(Path), ec);
     if (ec) fail(err::PathFileAccess, T::CannotMake, Path, ec.message());
 }
 
 void System::WriteText(std::string_view Path, std::string_view Text) {
-    std::ofstream out{std::string(Path), std::ios::binary | std::ios::trunc};
+    std::ofstream out{at(Path), std::ios::binary | std::ios::trunc};
     out << Text;
     out.close();
     if (!out) fail(err::PathFileAccess, T::CannotWrite, Path);
 }
 
 std::string System::ReadText(std::string_view Path) {
-    std::ifstream in{std::string(Path), std::ios::binary};
-    if (!in) fail(err::FileNotFound, T::CannotRead, Path);
-    return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    try {
+        return TextFile::read(at(Path));
+    } catch (const TextFile::Refused& e) {
+        if (e.missing()) fail(err::FileNotFound, T::CannotRead, Path);
+        fail(err::PathFileAccess, T::CannotRead, Path, e.what());
+    }
 }
 
 void System::CopyFile(std::string_view From, std::string_view To) {
     std::error_code ec;
-    fs::copy_file(fs::path(From), fs::path(To), fs::copy_options::overwrite_existing, ec);
+    fs::copy_file(at(From), at(To), fs::copy_options::overwrite_existing, ec);
     if (ec) fail(err::PathFileAccess, T::CannotCopy, From, ec.message());
 }
 
 bool System::Exists(std::string_view Path) {
     std::error_code ec;
-    return fs::exists(fs::path(Path), ec);
+    return fs::exists(at(Path), ec);
 }
 
 void System::SetEnv(std::string_view Name, const Variant& Value) {
-    const std::string name(Name);
-    const bool unset = isMissing(Value) || Value.isEmpty();
-    const int rc = unset ? ::unsetenv(name.c_str()) : ::setenv(name.c_str(), CStr(Value).c_str(), 1);
-    if (rc != 0) fail(err::InvalidProcedureCall, T::CannotSetEnv, Name);
+    // What the environment itself would refuse.
+    if (Name.empty() || Name.find_first_of(T::NotInNames) != std::string_view::npos)
+        fail(err::InvalidProcedureCall, T::CannotSetEnv, Name);
+    if (isMissing(Value) || Value.isEmpty()) {
+        ThreadEnvironment::set(Name, std::nullopt);
+        return;
+    }
+    const std::string value = CStr(Value);
+    ThreadEnvironment::set(Name, value);
 }
 
 Variant System::GetEnv(std::string_view Name) {
-    const char* value = std::getenv(std::string(Name).c_str());
-    return value ? Variant(std::string_view(value)) : Variant();
+    const std::optional<std::string> value = ThreadEnvironment::get(Name);
+    return value ? Variant(std::string_view(*value)) : Variant();
 }
 
-std::string System::CurrentDir() {
-    std::error_code ec;
-    return fs::current_path(ec).string();
-}
+std::string System::CurrentDir() { return ThreadEnvironment::currentDirectory().string(); }
 
 void System::SetCurrentDir(std::string_view Path) {
-    std::error_code ec;
-    fs::current_path(fs::path(Path), ec);
-    if (ec) fail(err::PathFileAccess, T::CannotChangeTo, Path, ec.message());
+    if (const std::error_code ec = ThreadEnvironment::setCurrentDirectory(fs::path(Path)))
+        fail(err::PathFileAccess, T::CannotChangeTo, Path, ec.message());
 }
 
 std::string System::GetLocale() {
@@ -151,7 +159,8 @@ std::string System::Path(std::span<Variant> Parts) {
 
 void System::Symlink(std::string_view Target, std::string_view Link) {
     std::error_code ec;
-    fs::create_symlink(fs::path(Target), fs::path(Link), ec);
+    // The target is kept as given: a relative one is taken from the link's folder.
+    fs::create_symlink(fs::path(Target), at(Link), ec);
     if (ec) fail(err::PathFileAccess, T::CannotLink, Link, ec.message());
 }
 
@@ -162,9 +171,7 @@ std::string System::LibraryPath(std::string_view FileName) {
 }
 
 void System::SetRegValue(std::string_view Key, std::string_view ValueName, std::string_view Data) {
-    FileRegistry registry;
-    registry.setValue(Key, ValueName, Data);
-    registry.save();
+    FileRegistry::update([&](FileRegistry& registry) { registry.setValue(Key, ValueName, Data); });
 }
 
 }  // namespace tav

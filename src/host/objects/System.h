@@ -49,6 +49,7 @@ inline constexpr std::string_view CannotRead = "Cannot read ";
 inline constexpr std::string_view CannotCopy = "Cannot copy ";
 inline constexpr std::string_view CannotLink = "Cannot link ";
 inline constexpr std::string_view CannotSetEnv = "Cannot set the environment variable ";
+inline constexpr std::string_view NotInNames = "=";
 inline constexpr std::string_view CannotChangeTo = "Cannot change to ";
 inline constexpr std::string_view NotLoaded = "No library of that name is loaded: ";
 inline constexpr std::string_view Reason = ": ";
@@ -56,7 +57,10 @@ inline constexpr std::string_view Reason = ": ";
 
 // The process the library runs in, as tests drive it (Host.System): folders and files,
 // environment variables, the current directory, the libraries the process has loaded, and
-// the file registry. Folders from TempDir are removed when the process ends.
+// the file registry. Environment variables and the current directory are the calling thread's
+// view of them (ThreadEnvironment.h): a script that sets them never moves the ground under a
+// script on another thread, and relative paths are taken from the thread's current directory.
+// Folders from TempDir are removed when the process ends.
 class System : public Dispatchable<System> {
 public:
     static ClassDesc describe();

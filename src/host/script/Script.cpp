@@ -1,9 +1,7 @@
 #include "host/script/Script.h"
 
-#include <algorithm>
 #include <array>
 
-#include "automation/values/Utf8.h"
 #include "host/script/ScriptText.h"
 
 namespace tav {
@@ -72,13 +70,13 @@ std::string_view nextWord(std::string_view& text) {
 
 std::string name(std::string_view& text) {
     const std::string_view w = nextWord(text);
-    if (!scriptvalue::isName(w)) fail(T::ExpectedName, w.empty() ? std::string() : ": " + std::string(w));
+    if (!scriptvalue::isName(w)) fail(T::ExpectedName, w.empty() ? std::string() : ": " + scriptvalue::excerpt(w));
     return std::string(w);
 }
 
 void end(std::string_view text) {
     text = trim(text);
-    if (!text.empty()) fail(T::TrailingText, text);
+    if (!text.empty()) fail(T::TrailingText, scriptvalue::excerpt(text));
 }
 
 // NAME.Member or NAME.Interface.Member.
@@ -142,37 +140,6 @@ void statementBody(Shape shape, std::string_view rest, Script::Statement& s) {
     }
 }
 
-// Whether a pattern holds a number longer than any group number or repetition count could be,
-// after a backslash or in braces: the library's regex compiler reads such a number into a long
-// without checking for overflow. Character classes are skipped ("[{0-9]" holds no count).
-constexpr size_t kLongestPatternNumber = 6;
-bool hasOverlongNumber(std::string_view pattern) {
-    // How many digits follow position i (counted only where a number can start).
-    const auto digitsAfter = [pattern](size_t i) {
-        const std::string_view rest = pattern.substr(i + 1);
-        return std::min(rest.find_first_not_of("0123456789"), rest.size());
-    };
-    bool inClass = false, inBraces = false;
-    for (size_t i = 0; i < pattern.size(); ++i) {
-        const char c = pattern[i];
-        if (c == '\\') {
-            const size_t digits = digitsAfter(i);
-            if (!inClass && digits > kLongestPatternNumber) return true;
-            i += digits ? digits : 1;  // past the escaped character
-        } else if (inClass) {
-            inClass = c != ']';
-        } else if (c == '[') {
-            inClass = true;
-        } else if (c == '{' || (c == ',' && inBraces)) {
-            inBraces = true;
-            if (digitsAfter(i) > kLongestPatternNumber) return true;
-        } else if (c == '}') {
-            inBraces = false;
-        }
-    }
-    return false;
-}
-
 Script::Expectation expectation(std::string_view line, int number) {
     Script::Expectation e;
     e.line = number;
@@ -182,10 +149,9 @@ Script::Expectation expectation(std::string_view line, int number) {
     if (regex) {
         e.kind = Script::Expectation::Kind::Regex;
         try {
-            if (hasOverlongNumber(e.text)) fail(T::BadRegex, e.text);
-            e.regex = std::wregex(utf8::widened(e.text), std::regex::ECMAScript);
-        } catch (const std::regex_error&) {
-            fail(T::BadRegex, e.text);
+            e.pattern = std::make_shared<const ScriptPattern>(e.text);
+        } catch (const ScriptSyntaxError& why) {
+            fail(T::BadRegex, scriptvalue::excerpt(e.text) + " (" + why.what() + ")");
         }
     } else if (e.text.ends_with(T::PrefixMark)) {
         e.kind = Script::Expectation::Kind::Prefix;
@@ -216,7 +182,7 @@ Script Script::parse(std::string_view text) {
             const CommandSpec* spec = nullptr;
             for (const CommandSpec& c : kCommands)
                 if (c.word == word) spec = &c;
-            if (!spec) fail(T::UnknownCommand, "'" + std::string(word) + "'");
+            if (!spec) fail(T::UnknownCommand, "'" + scriptvalue::excerpt(word) + "'");
             Statement s;
             s.line = number;
             s.command = spec->command;

@@ -1,10 +1,11 @@
 #pragma once
 #include <cstdint>
-#include <regex>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "host/script/ScriptPattern.h"
 #include "host/script/ScriptValue.h"
 
 namespace tav {
@@ -20,7 +21,7 @@ struct Script {
         Kind kind = Kind::Exact;
         std::string text;     // as written after "=> " or "=~ "
         std::string compare;  // the text compared (the prefix without " ...")
-        std::wregex regex;    // Regex only: matched by characters, not bytes
+        std::shared_ptr<const ScriptPattern> pattern;  // Regex only
     };
 
     struct Statement {

@@ -1,7 +1,6 @@
 #include "host/script/ScriptRunner.h"
 
 #include <ostream>
-#include <regex>
 
 #include "automation/locale/Locale.h"
 #include "automation/values/AutomationError.h"
@@ -10,11 +9,10 @@
 #include "automation/objects/Invoke.h"
 #include "automation/objects/PropertyBag.h"
 #include "automation/values/TypedLiteral.h"
-#include "automation/values/Utf8.h"
 #include "contracts/Persistable.h"
 #include "contracts/iTAVGluePart.h"
 #include "host/framework/ErrorLine.h"
-#include "host/framework/HostClasses.h"
+#include "host/state/StateClasses.h"
 #include "host/script/ScriptText.h"
 #include "registry/LibraryClasses.h"
 
@@ -36,7 +34,7 @@ namespace {
 
 [[noreturn]] void scriptError(std::string_view message, std::string_view subject) {
     throw AutomationError(err::InvalidProcedureCall, std::string(T::ErrSource),
-                          std::string(message) + "'" + std::string(subject) + "'");
+                          std::string(message) + "'" + scriptvalue::excerpt(subject) + "'");
 }
 
 std::string joined(const std::vector<std::string>& items) {
@@ -50,14 +48,16 @@ std::string joined(const std::vector<std::string>& items) {
 
 PropertyBag& bagIn(Object& obj, std::string_view name) {
     auto* bag = dynamic_cast<PropertyBag*>(&obj);
-    if (!bag) throw AutomationError(err::TypeMismatch, std::string(T::ErrSource), std::string(T::NotABag) + std::string(name));
+    if (!bag)
+        throw AutomationError(err::TypeMismatch, std::string(T::ErrSource),
+                              std::string(T::NotABag) + scriptvalue::excerpt(name));
     return *bag;
 }
 
 }  // namespace
 
 ScriptRunner::ScriptRunner(std::ostream& out, bool quiet) : out_(out), quiet_(quiet) {
-    hostclasses::ensureRegistered();
+    stateclasses::ensureRegistered();
 }
 
 int ScriptRunner::runText(std::string_view text, std::ostream& out, std::ostream& err, bool quiet) {
@@ -81,28 +81,34 @@ ScriptRunner::Result ScriptRunner::run(const Script& script) {
         const std::string line = execute(s);
         if (!quiet_) out_ << line << '\n';
         for (const Script::Expectation& e : s.expectations) {
-            if (check(e, line)) {
+            const Check c = check(e, line);
+            if (c.passed) {
                 ++result.passed;
-            } else {
-                ++result.failed;
-                out_ << T::FailPrefix << e.line << T::FailExpected << e.text << T::FailGot << line << '\n';
+                continue;
             }
+            ++result.failed;
+            out_ << T::FailPrefix << e.line << T::FailExpected << scriptvalue::excerpt(e.text, T::QuotedExpectation)
+                 << T::FailGot << line;
+            if (!c.why.empty()) out_ << T::FailWhyOpen << c.why << T::FailWhyClose;
+            out_ << '\n';
         }
     }
     out_ << result.passed << T::Passed << result.failed << T::Failed << '\n';
     return result;
 }
 
-bool ScriptRunner::check(const Script::Expectation& e, const std::string& line) {
+ScriptRunner::Check ScriptRunner::check(const Script::Expectation& e, const std::string& line) {
     switch (e.kind) {
         case Script::Expectation::Kind::Exact:
-            return line == e.compare;
+            return {line == e.compare, {}};
         case Script::Expectation::Kind::Prefix:
-            return line.starts_with(e.compare);
-        case Script::Expectation::Kind::Regex:
-            return std::regex_match(utf8::widened(line), e.regex);
+            return {line.starts_with(e.compare), {}};
+        case Script::Expectation::Kind::Regex: {
+            ScriptPattern::Outcome o = e.pattern->matchWhole(line);
+            return {o.matched, std::move(o.beyondLimits)};
+        }
     }
-    return false;
+    return {};
 }
 
 std::string ScriptRunner::execute(const Statement& s) {

@@ -75,7 +75,12 @@ private:
     // The array a script array value stands for, its elements read now.
     Variant arrayOf(const ScriptValue& v);
     void assign(const std::string& name, Variant value);
-    bool check(const Script::Expectation& e, const std::string& line);
+    // Whether the line meets the expectation, and why not when the matcher gave up.
+    struct Check {
+        bool passed = false;
+        std::string why;
+    };
+    static Check check(const Script::Expectation& e, const std::string& line);
 
     std::ostream& out_;
     bool quiet_;

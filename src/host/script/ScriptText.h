@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string_view>
 
 // The words and messages of the script language.
@@ -39,6 +40,10 @@ inline constexpr std::string_view ListSeparator = "|";
 inline constexpr std::string_view FailPrefix = "FAIL line ";
 inline constexpr std::string_view FailExpected = ": expected ";
 inline constexpr std::string_view FailGot = ", got ";
+inline constexpr std::string_view FailWhyOpen = " (";
+inline constexpr std::string_view FailWhyClose = ")";
+// A failure quotes at most this much of the expectation's text.
+inline constexpr size_t QuotedExpectation = 300;
 inline constexpr std::string_view Passed = " passed, ";
 inline constexpr std::string_view Failed = " failed";
 
@@ -51,6 +56,8 @@ inline constexpr std::string_view ExpectedValue = "expected a value";
 inline constexpr std::string_view ExpectedString = "expected a Str: literal";
 inline constexpr std::string_view TrailingText = "unexpected text: ";
 inline constexpr std::string_view BadRegex = "not a regular expression: ";
+// Why a "=~" expectation failed without an answer (after FAIL ...).
+inline constexpr std::string_view RegexBeyondLimits = "the pattern or line goes beyond the matcher's limits: ";
 inline constexpr std::string_view LoneExpectation = "an expectation must follow a command";
 inline constexpr std::string_view MalformedValue = "malformed value: ";
 inline constexpr char ArrayOpen = '[';

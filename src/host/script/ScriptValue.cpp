@@ -1,5 +1,7 @@
 #include "host/script/ScriptValue.h"
 
+#include "automation/values/Excerpt.h"
+
 #include <algorithm>
 
 #include "automation/values/AutomationError.h"
@@ -97,11 +99,7 @@ bool isTwoDimensional(const ScriptValue& array) {
                        [](const ScriptValue& e) { return e.kind == ScriptValue::Kind::Array; });
 }
 
-std::string excerpt(std::string_view word) {
-    constexpr size_t kLongest = 40;
-    constexpr std::string_view kCut = "...";
-    return word.size() <= kLongest ? std::string(word) : std::string(word.substr(0, kLongest)) + std::string(kCut);
-}
+std::string excerpt(std::string_view word, size_t longest) { return tav::excerpt(word, longest); }
 
 bool isName(std::string_view word) {
     auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };

@@ -33,8 +33,10 @@ namespace scriptvalue {
 bool isTwoDimensional(const ScriptValue& array);
 // Whether a word is a variable name: a letter or "_" and then letters, digits and "_".
 bool isName(std::string_view word);
-// A word as an error message quotes it: long words are cut short.
-std::string excerpt(std::string_view word);
+// A word as an error message quotes it: long words are cut short (after `longest` bytes, at
+// a character's start).
+inline constexpr size_t QuotedWord = 40;
+std::string excerpt(std::string_view word, size_t longest = QuotedWord);
 // Reads one value at the front of `text` (after any blanks) and advances past it; it must end
 // at a blank or the end of the text. Throws ScriptSyntaxError.
 ScriptValue parse(std::string_view& text);

@@ -1,6 +1,8 @@
 #include "host/state/DataDirectoryProvider.h"
 
-#include <cstdlib>
+#include <optional>
+
+#include "automation/server/ThreadEnvironment.h"
 
 namespace tav {
 
@@ -13,11 +15,11 @@ ClassDesc DataDirectoryProvider::describe() {
 }
 
 std::string DataDirectoryProvider::DataDirectory() const {
-    const char* dir = std::getenv(std::string(T::Variable).c_str());
+    std::optional<std::string> dir = ThreadEnvironment::get(T::Variable);
     // Set but empty is a data directory too (an empty one), as the provider gives it.
     if (!dir)
         throw AutomationError(err::InvalidProcedureCall, std::string(T::ClassName), std::string(T::NotSet));
-    return dir;
+    return std::move(*dir);
 }
 
 }  // namespace tav

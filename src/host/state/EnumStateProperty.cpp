@@ -2,6 +2,7 @@
 
 #include "automation/conversions/Conversions.h"
 #include "automation/objects/Dispatchable.h"
+#include "automation/values/Excerpt.h"
 #include "host/state/StateText.h"
 
 namespace tav {
@@ -12,7 +13,7 @@ namespace {
 
 [[noreturn]] void refuse(std::string_view message, std::string_view subject = {}) {
     throw AutomationError(err::InvalidProcedureCall, std::string(T::ErrSource),
-                          std::string(message) + std::string(subject));
+                          std::string(message) + excerpt(subject));
 }
 
 }  // namespace

@@ -26,8 +26,8 @@ xercesc::InputSource* MetaFileEntityResolver::resolveEntity(const XMLCh* const /
         dtd.clear();
     }
     if (dtd.empty()) {
-        const std::string named = systemFolders_.empty() ? std::string() : systemFolders_.back().string();
-        throw MetaFileError(std::string(T::DtdMissing) + named, handler_.line());
+        const std::string named = systemFolders_.empty() ? std::string() : systemFolders_.front().string();
+        throw MetaFileError(std::string(T::DtdMissing) + named + std::string(T::DtdMissingElsewhere), handler_.line());
     }
     // The parser owns what it is given; the path goes over as UTF-16.
     XMLCh* path = xercesc::XMLString::transcode(dtd.c_str());

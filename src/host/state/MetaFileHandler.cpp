@@ -126,6 +126,23 @@ void MetaFileHandler::finishProperty() {
     }
 }
 
+void MetaFileHandler::startEntity(const XMLCh* const name) {
+    if (is(name, T::ExternalSubset)) inExternalSubset_ = true;
+}
+
+void MetaFileHandler::endEntity(const XMLCh* const name) {
+    if (is(name, T::ExternalSubset)) inExternalSubset_ = false;
+}
+
+void MetaFileHandler::elementDecl(const XMLCh* const, const XMLCh* const) {
+    if (!inExternalSubset_) fail(std::string(T::InternalSubset));
+}
+
+void MetaFileHandler::attributeDecl(const XMLCh* const, const XMLCh* const, const XMLCh* const, const XMLCh* const,
+                                    const XMLCh* const) {
+    if (!inExternalSubset_) fail(std::string(T::InternalSubset));
+}
+
 void MetaFileHandler::internalEntityDecl(const XMLCh* const name, const XMLCh* const) {
     fail(std::string(T::EntityDeclared) + XercesRuntime::utf8(name));
 }

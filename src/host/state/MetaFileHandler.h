@@ -15,7 +15,8 @@ namespace tav {
 // problem the parser or the handler finds stops the read at once with a MetaFileError naming
 // its line: a file that breaks the document type definition, a property the state system
 // cannot make, an entity declaration (meta files need none, so no entity expansion can grow a
-// file beyond what it is), or anything beyond the limits of StateMetaFileText.
+// file beyond what it is), a declaration of the file's own (only State.dtd defines the
+// document), or anything beyond the limits of StateMetaFileText.
 class MetaFileHandler : public xercesc::DefaultHandler {
 public:
     MetaFileHandler();
@@ -30,6 +31,13 @@ public:
     void startElement(const XMLCh* const uri, const XMLCh* const localname, const XMLCh* const qname,
                       const xercesc::Attributes& attrs) override;
     void endElement(const XMLCh* const uri, const XMLCh* const localname, const XMLCh* const qname) override;
+    // Declarations count only inside the external State.dtd: a meta file's own (internal)
+    // subset could change what the document may hold or give attributes defaults.
+    void startEntity(const XMLCh* const name) override;
+    void endEntity(const XMLCh* const name) override;
+    void elementDecl(const XMLCh* const name, const XMLCh* const model) override;
+    void attributeDecl(const XMLCh* const eName, const XMLCh* const aName, const XMLCh* const type,
+                       const XMLCh* const mode, const XMLCh* const value) override;
     void internalEntityDecl(const XMLCh* const name, const XMLCh* const value) override;
     void externalEntityDecl(const XMLCh* const name, const XMLCh* const publicId,
                             const XMLCh* const systemId) override;
@@ -63,6 +71,7 @@ private:
     StateDefinition definition_;
     const xercesc::Locator* locator_ = nullptr;
     int depth_ = 0;
+    bool inExternalSubset_ = false;
     bool pending_ = false;
     Pending property_;
 };

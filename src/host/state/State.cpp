@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "automation/conversions/Conversions.h"
+#include "automation/values/Excerpt.h"
 #include "host/objects/TypeNames.h"
 #include "host/state/EnumStateProperty.h"
 #include "host/state/FloatStateProperty.h"
@@ -17,7 +18,7 @@ namespace {
 
 [[noreturn]] void refuse(std::string_view message, std::string_view subject) {
     throw AutomationError(err::InvalidProcedureCall, std::string(T::ErrSource),
-                          std::string(message) + std::string(subject));
+                          std::string(message) + excerpt(subject));
 }
 
 VarType typeNamed(std::string_view name) {

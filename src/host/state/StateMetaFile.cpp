@@ -18,9 +18,11 @@
 #include <xercesc/util/XMLString.hpp>
 #include <xercesc/util/XMLUni.hpp>
 
+#include "automation/server/ThreadEnvironment.h"
 #include "automation/values/AutomationError.h"
 #include "automation/values/ErrorNumbers.h"
 #include "automation/values/ErrorTexts.h"
+#include "automation/values/Excerpt.h"
 #include "host/state/MetaFileEntityResolver.h"
 #include "host/state/MetaFileError.h"
 #include "host/state/MetaFileHandler.h"
@@ -39,31 +41,39 @@ namespace {
 [[noreturn]] void refuse(const std::string& file, uint64_t line, std::string_view why) {
     std::string where = file;
     if (line) where += std::string(T::PlaceSeparator) + std::to_string(line);
+    // Why quotes names and values of the file, and the parser's messages quote more: at most
+    // a few hundred characters of them.
     throw AutomationError(err::InvalidProcedureCall, std::string(StateText::ErrSource),
-                          where + std::string(T::WhySeparator) + std::string(why));
+                          where + std::string(T::WhySeparator) + excerpt(why, T::QuotedWhy));
 }
 
-// The whole file, refused beyond the size limit before anything is parsed.
-std::string contentOf(const std::string& file) {
+// The whole file, refused beyond the size limit before anything is parsed. `file` names it in
+// messages, `path` is where it is.
+std::string contentOf(const std::string& file, const std::filesystem::path& path) {
     std::error_code ec;
-    const uintmax_t size = std::filesystem::file_size(file, ec);
+    const uintmax_t size = std::filesystem::file_size(path, ec);
     if (ec) refuse(file, 0, T::CannotRead);
     if (size > T::MaxFileBytes) refuse(file, 0, T::TooLarge);
-    std::ifstream in(file, std::ios::binary);
+    std::ifstream in(path, std::ios::binary);
     if (!in) refuse(file, 0, T::CannotRead);
     std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (in.bad() || text.size() > T::MaxFileBytes) refuse(file, 0, T::CannotRead);
     return text;
 }
 
-// Where State.dtd is looked for: the current directory, which the start-up makes the system
-// folder while the parts load meta files, then the system folder this thread's start-up found
-// (for states loaded directly, from wherever).
-std::vector<std::filesystem::path> dtdFolders() {
-    std::error_code ec;
-    std::vector<std::filesystem::path> folders{std::filesystem::current_path(ec)};
+// Where State.dtd is looked for: the system folder of this thread's start-up, when it has run
+// (the folder every meta file of the host's is meant for); then the current directory; then
+// the meta file's own folder and the folders above it, so that a meta file that travels with
+// its State.dtd (a checkout of examples) loads with no host install.
+std::vector<std::filesystem::path> dtdFolders(const std::filesystem::path& metaFile) {
+    std::vector<std::filesystem::path> folders;
     if (const std::string started = ContainerInits::StartedSystemDir(); !started.empty())
         folders.emplace_back(started);
+    folders.push_back(ThreadEnvironment::currentDirectory());
+    for (std::filesystem::path folder = metaFile.parent_path(); !folder.empty(); folder = folder.parent_path()) {
+        folders.push_back(folder);
+        if (folder == folder.root_path()) break;
+    }
     return folders;
 }
 
@@ -85,10 +95,11 @@ std::unique_ptr<xercesc::SAX2XMLReader> validatingParser() {
 StateDefinition read(std::string_view path) {
     XercesRuntime::ensureStarted();
     const std::string file(path);
-    const std::string text = contentOf(file);
+    const std::filesystem::path where = ThreadEnvironment::resolve(file).lexically_normal();
+    const std::string text = contentOf(file, where);
 
     MetaFileHandler handler;
-    MetaFileEntityResolver resolver(dtdFolders(), handler);
+    MetaFileEntityResolver resolver(dtdFolders(where), handler);
     xercesc::SecurityManager security;
     security.setEntityExpansionLimit(T::EntityExpansionLimit);
     const std::unique_ptr<xercesc::SAX2XMLReader> parser = validatingParser();
@@ -96,6 +107,7 @@ StateDefinition read(std::string_view path) {
     parser->setContentHandler(&handler);
     parser->setErrorHandler(&handler);
     parser->setDeclarationHandler(&handler);
+    parser->setLexicalHandler(&handler);
     parser->setEntityResolver(&resolver);
 
     XMLCh* id = xercesc::XMLString::transcode(file.c_str());

@@ -6,7 +6,8 @@
 // The words, messages and limits of state meta files.
 namespace tav::StateMetaFileText {
 
-// The document type definition, by the name meta files give it, served from the system folder.
+// The document type definition, by the name meta files give it, served from the system folder
+// (or, with no host install, from beside the meta file).
 inline constexpr std::string_view DtdFileName = "State.dtd";
 
 // Elements and attributes (as the parser reports them, UTF-16).
@@ -20,6 +21,8 @@ inline constexpr std::u16string_view AttrValue = u"value";
 inline constexpr std::u16string_view AttrPrecision = u"precision";
 inline constexpr std::u16string_view AttrArray = u"array";
 inline constexpr std::string_view ArrayYes = "yes";
+// The name under which the parser reports the external subset (State.dtd) as an entity.
+inline constexpr std::u16string_view ExternalSubset = u"[dtd]";
 inline constexpr std::string_view TypeEnum = "Enum";
 // Values other than text are read as the body of a typed literal of the property's type.
 inline constexpr std::string_view LiteralTagSeparator = ":";
@@ -32,7 +35,9 @@ inline constexpr std::string_view WhySeparator = ": ";
 inline constexpr std::string_view CannotRead = "cannot read the file";
 inline constexpr std::string_view TooLarge = "the file is larger than 16 MiB";
 inline constexpr std::string_view EntityRefused = "external entity refused (only State.dtd is read): ";
-inline constexpr std::string_view DtdMissing = "State.dtd is not in the system folder ";
+inline constexpr std::string_view DtdMissing = "State.dtd is not in ";
+inline constexpr std::string_view DtdMissingElsewhere = " nor beside the meta file or in a folder above it";
+inline constexpr std::string_view InternalSubset = "a state meta file brings no document type definition of its own";
 inline constexpr std::string_view EntityDeclared = "a state meta file declares no entities: ";
 inline constexpr std::string_view NotAStateFile = "the document element is not State";
 inline constexpr std::string_view TooDeep = "elements nested too deep";
@@ -49,6 +54,8 @@ inline constexpr std::string_view ArrayOfEnumOrObject = "an array property holds
 inline constexpr std::string_view ItemsOnlyForEnum = "only an Enum property has items";
 inline constexpr std::string_view ElementsOnlyForArray = "only an array property has elements";
 inline constexpr std::string_view Quote = "'";
+// A failure's reason is cut to this many bytes (it quotes names and values of the file).
+inline constexpr size_t QuotedWhy = 300;
 
 // Limits that keep a hostile file from taking unbounded memory or time.
 inline constexpr uintmax_t MaxFileBytes = 16u << 20;

@@ -1,6 +1,10 @@
 #include "host/state/XercesRuntime.h"
 
+#include <mutex>
+
 #include <xercesc/util/PlatformUtils.hpp>
+
+#include "sources/ContainerInits.h"
 
 namespace tav::XercesRuntime {
 
@@ -11,11 +15,18 @@ constexpr char32_t kReplacement = 0xFFFD;
 constexpr char32_t kSupplementaryBase = 0x10000;
 constexpr int kSurrogateBits = 10;
 
-// The library stays started for as long as this lives.
+// The library stays started for as long as this lives. Its starts and ends are counted by the
+// library without a lock, so they take the one the host install's start-up takes too.
 class Started {
 public:
-    Started() { xercesc::XMLPlatformUtils::Initialize(); }
-    ~Started() { xercesc::XMLPlatformUtils::Terminate(); }
+    Started() {
+        const std::lock_guard lock(ContainerInits::ParserStartLock());
+        xercesc::XMLPlatformUtils::Initialize();
+    }
+    ~Started() {
+        const std::lock_guard lock(ContainerInits::ParserStartLock());
+        xercesc::XMLPlatformUtils::Terminate();
+    }
     Started(const Started&) = delete;
     Started& operator=(const Started&) = delete;
 };

@@ -1,7 +1,11 @@
 // The decimal form the formatter rounds: 15 (or 7) significant digits, half away from zero.
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <random>
 #include <limits>
 #include <string>
 
@@ -57,6 +61,30 @@ TEST(DecimalDigitsForm, ReadsEachSourceExactlyOrToItsDigits) {
     EXPECT_EQ(show(DecimalDigits::fromScaled(std::numeric_limits<uint64_t>::max())),
               "18446744073709551615@20");
     EXPECT_EQ(show(DecimalDigits::fromScaled(1000)), "1@4");
+}
+
+// Doubles of every magnitude, rounded to every digit count, read as the exact binary value
+// rounded half to even (the short way through the shortest text must agree).
+TEST(DecimalDigitsForm, AnyDoubleRoundsToItsDigitsFromItsExactValue) {
+    std::mt19937_64 bits(20240229);
+    std::uniform_int_distribution<int> mantissas(1, 999999), exponents(-30, 30);
+    for (int i = 0; i < 40000; ++i) {
+        // Half of any bit pattern, half decimal-looking numbers (whose shortest texts are short).
+        const double d = i % 2 ? std::bit_cast<double>(bits() & ~(uint64_t{1} << 63))
+                               : mantissas(bits) * std::pow(10.0, exponents(bits));
+        if (!std::isfinite(d) || d == 0) continue;
+        for (int significant : {1, 2, 7, 14, 15, 16}) {
+            char buf[48];
+            *std::to_chars(buf, buf + sizeof buf - 1, d, std::chars_format::scientific, significant - 1).ptr = '\0';
+            std::string digits;
+            const char* p = buf;
+            for (; *p != 'e'; ++p)
+                if (*p != '.') digits += *p;
+            while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+            const std::string expected = digits + "@" + std::to_string(std::atoi(p + 1) + 1);
+            ASSERT_EQ(show(DecimalDigits::fromDouble(d, significant)), expected) << d << " to " << significant;
+        }
+    }
 }
 
 TEST(DecimalDigitsForm, SignificantRoundingAndMantissa) {

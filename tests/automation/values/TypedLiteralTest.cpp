@@ -126,9 +126,23 @@ TEST(TypedLiteral, RefusesMalformedLiterals) {
                              "Str:\"\\u\"",
                              "Str:\"\\xG0\"",
                              "[",
-                             "[1:I4:1"}) {
+                             "[1:I4:1",
+                             // Beyond the type's range: no infinity from decimal text.
+                             "R8:1e400",
+                             "R8:-1e400",
+                             "Date:1e309",
+                             "R4:1e39",
+                             "R4:-3.5e38"}) {
         EXPECT_THROW(literal::parse(text), AutomationError) << text;
     }
+    try {
+        literal::parse("R8:1e400");
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.number(), 6);
+        EXPECT_EQ(e.description(), "number out of range: R8:1e400");
+    }
+    // Too small to tell from zero is no error: it rounds, as any decimal does.
+    EXPECT_EQ(literal::print(literal::parse("R8:1e-400")), "R8:0");
     EXPECT_THROW(literal::parse(std::string(1000, '[')), AutomationError);  // nesting, not the stack
 }
 
