@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cstring>
+#include <memory>
 
 #include "automation/format/CompileCache.h"
 #include "automation/values/ForceInline.h"
@@ -316,12 +317,14 @@ TAV_FORCE_INLINE inline const DateSection& pictureSection(const Locale& loc, Pic
         return compiled[static_cast<size_t>(picture)];
     }
     if (loc.id != 0) {
-        thread_local LastPictures last;
-        if (last.id != loc.id) {
-            last.compiled = compilePictures(loc);
-            last.id = loc.id;
+        // Made on the first use of such a locale: threads in en-US alone carry nothing.
+        thread_local std::unique_ptr<LastPictures> last;
+        if (!last) last = std::make_unique<LastPictures>();
+        if (last->id != loc.id) {
+            last->compiled = compilePictures(loc);
+            last->id = loc.id;
         }
-        return last.compiled[static_cast<size_t>(picture)];
+        return last->compiled[static_cast<size_t>(picture)];
     }
     thread_local CompileCache<DateSection, 6> cache;
     return cache.get(pictureText(loc, picture), [](std::string_view p) { return compileDatePicture(p); });
