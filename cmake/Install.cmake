@@ -1,11 +1,11 @@
 # cmake --install: headers under include/tavparts/, the static libraries with exported targets
-# (TAVParts::automation, TAVParts::parts, TAVParts::host, and TAVParts::qt when built), libTAVParts.so, the tavparts tool,
+# (TAVParts::automation, TAVParts::parts, TAVParts::gemmi, TAVParts::host, and TAVParts::qt when built), libTAVParts.so, the tavparts tool,
 # a package configuration with its version file, tavparts.pc, and the docs and examples.
 include(CMakePackageConfigHelpers)
 
 set(TAV_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/TAVParts)
 
-set(TAV_EXPORTED tav_automation tavparts tav_host)
+set(TAV_EXPORTED tav_automation tavparts tav_gemmi tav_host)
 # The Qt front end (TAVParts::qt) comes along when it was built.
 if(TARGET tav_qt)
   set_target_properties(tav_qt PROPERTIES EXPORT_NAME qt)
