@@ -68,13 +68,13 @@ inline constexpr std::array<StructureField, 14> kStructureFields = {{
     {FieldId::Y, Level::Atom, "Y", FieldType::Double, kDoubleType, 38, 8, {"cartn_y", {}}, {}, "y"},
     {FieldId::Z, Level::Atom, "Z", FieldType::Double, kDoubleType, 46, 8, {"cartn_z", {}}, {}, "z"},
     {FieldId::ResidueName, Level::Residue, "Name", FieldType::Text, kTextType, 17, 3,
-     {"auth_comp_id", "label_comp_id"}, {}, "name"},
+     {"auth_comp_id", "label_comp_id"}, {}, "residue name"},
     {FieldId::SeqNum, Level::Residue, "SeqNum", FieldType::Long, kLongType, 22, 4,
-     {"auth_seq_id", {}}, {}, "number"},
+     {"auth_seq_id", {}}, {}, "residue number"},
     {FieldId::InsCode, Level::Residue, "InsCode", FieldType::Text, kTextType, 26, 1,
      {"pdbx_pdb_ins_code", {}}, {}, "insertion code"},
     {FieldId::ChainName, Level::Chain, "Name", FieldType::Text, kTextType, 20, 2,
-     {"auth_asym_id", {}}, "label_asym_id", "name"},
+     {"auth_asym_id", {}}, "label_asym_id", "chain name"},
 }};
 
 inline constexpr std::array<std::string_view, 3> kLevelClasses = {

@@ -300,7 +300,10 @@ AtomSite readMmcif(std::string_view text, const std::string& name) {
     try {
         doc = cif::read_memory(text.data(), text.size(), name.c_str());
     } catch (const std::exception& e) {
-        throw StructureFileError(e.what());
+        // The parser names the place as "NAME:LINE:COLUMN: what"; the caller names the file.
+        const std::string what = e.what();
+        const std::string place = name + ":";
+        throw StructureFileError(what.rfind(place, 0) == 0 ? T::Line + what.substr(place.size()) : what);
     }
     if (doc.blocks.empty()) throw StructureFileError(T::NoBlock);
     return CifReader(doc.blocks.front()).read();
