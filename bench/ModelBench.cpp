@@ -13,15 +13,21 @@
 //   Undo              that operation undone (every atom gets its old value back)
 //   ModelMemory       the heap the model takes per atom (glibc's mallinfo2: in-use chunks plus
 //                     mapped blocks, before and after building it), in the counter bytes_per_atom
+//   FormItems/N       a form file with a model of N item lines (each an atom with a charge) and a
+//                     container selecting two of them, read and loaded (tavparts run's load):
+//                     linear in N
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
 
 #include <memory>
 #include <numeric>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "host/forms/FormFile.h"
+#include "host/forms/FormRunner.h"
 #include "host/framework/HostClasses.h"
 #include "host/model/Container.h"
 #include "host/model/Model.h"
@@ -153,6 +159,20 @@ void ModelMemory(benchmark::State& state) {
     state.counters["counted_bytes_per_atom"] = counted;
 }
 BENCHMARK(ModelMemory)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void FormItems(benchmark::State& state) {
+    const auto items = static_cast<size_t>(state.range(0));
+    std::string text = "schema Charge I4:3\nmodel m\n    columns Charge\n";
+    for (size_t i = 0; i < items; ++i) text += "    item a" + std::to_string(i) + " Atom R8:0.1\n";
+    text += "container host a0 a" + std::to_string(items - 1) + "\n";
+    for (auto _ : state) {
+        std::ostringstream out;
+        FormRunner runner(out);
+        runner.load(FormFile::parse(text, "items.form"));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(items));
+}
+BENCHMARK(FormItems)->Arg(10'000)->Arg(100'000)->Arg(200'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tav

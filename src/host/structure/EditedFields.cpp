@@ -7,16 +7,17 @@ namespace tav::structure {
 using hostmodel::ModelClass;
 
 EditedFields::EditedFields(const hostmodel::Model& model, const StructureLayout& layout)
-    : model_(model), layout_(layout) {
+    : layout_(layout) {
     atomResidues_ = model.classAt(layout.classOf(Level::Atom)).ownerRows();
     residueChains_ = model.classAt(layout.classOf(Level::Residue)).ownerRows();
     for (size_t i = 0; i < kStructureFields.size(); ++i) {
         const StructureField& f = kStructureFields[i];
         const ModelClass& cls = model.classAt(layout.classOf(f.level));
+        columns_[i] = cls.findColumn(f.property);
         const hostmodel::Column* before = cls.original(f.property);
         if (!before) continue;
         // A column with an original has been written to, so it is there.
-        cls.findColumn(f.property)->markDifferences(*before, layout.count(f.level), fields_[i]);
+        columns_[i]->markDifferences(*before, layout.count(f.level), fields_[i]);
         any_[i] = !fields_[i].empty();
     }
     std::vector<size_t> edited;
@@ -55,8 +56,7 @@ bool EditedFields::changed(const StructureField& field, uint32_t atom) const {
 }
 
 Variant EditedFields::value(const StructureField& field, uint32_t atom) const {
-    const ModelClass& cls = model_.classAt(layout_.classOf(field.level));
-    const hostmodel::Column* c = cls.findColumn(field.property);
+    const hostmodel::Column* c = columns_[index(field)];
     return c ? c->get(rowOf(field.level, atom)) : Variant();
 }
 

@@ -34,9 +34,9 @@ class EditedFields {
     static size_t index(const StructureField& f);
     uint32_t rowOf(Level level, uint32_t atom) const;
 
-    const hostmodel::Model& model_;
     StructureLayout layout_;
     std::span<const uint32_t> atomResidues_, residueChains_;
+    std::array<const hostmodel::Column*, kStructureFields.size()> columns_{};
     std::array<hostmodel::RowBits, kStructureFields.size()> fields_;
     std::array<bool, kStructureFields.size()> any_{};
     hostmodel::RowBits atoms_;

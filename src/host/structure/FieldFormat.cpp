@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "automation/conversions/Conversions.h"
 #include "automation/values/AutomationError.h"
@@ -25,6 +26,7 @@ constexpr int kMaxCharge = 9;
 constexpr int kPdbDecimalsCoordinate = 3;
 constexpr int kPdbDecimalsValue = 2;
 constexpr int kMaxCifDecimals = 12;
+constexpr size_t kMaxCifWidth = 40;
 constexpr char kNoText = '?';
 constexpr char kNoAltLoc = '.';
 constexpr std::string_view kBase36Digits = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
@@ -106,13 +108,20 @@ std::string hybrid36(const StructureField& f, const Variant& v, int n, int floor
     return base36(n - limit + offset, f.pdbWidth);
 }
 
-std::string fixed(const StructureField& f, const Variant& v, double d, int decimals) {
-    // No negative zero, as in the files the field writes.
+// The number with that many decimals (no negative zero), or nothing when it needs more than
+// `width` characters.
+std::optional<std::string> decimal(double d, int decimals, size_t width) {
     if (d < 0 && d > -0.5 * std::pow(10.0, -decimals)) d = 0;
     char buf[64];
-    const int n = std::snprintf(buf, sizeof buf, "%*.*f", static_cast<int>(f.pdbWidth), decimals, d);
-    if (n < 0 || static_cast<size_t>(n) > f.pdbWidth) doesNotFit(f, v);
-    return buf;
+    const auto r = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::fixed, decimals);
+    if (r.ec != std::errc() || static_cast<size_t>(r.ptr - buf) > width) return std::nullopt;
+    return std::string(buf, r.ptr);
+}
+
+std::string fixed(const StructureField& f, const Variant& v, double d, int decimals) {
+    const auto text = decimal(d, decimals, f.pdbWidth);
+    if (!text) doesNotFit(f, v);
+    return std::string(f.pdbWidth - text->size(), ' ') + *text;
 }
 
 std::string justified(const StructureField& f, const Variant& v, const std::string& s, bool right) {
@@ -147,11 +156,11 @@ int decimalsOf(std::string_view original) {
 std::string cifNumber(double d, std::string_view original) {
     const bool plain = original.find_first_of("eE?") == std::string_view::npos && !original.empty();
     if (plain) {
-        const int decimals = std::min(decimalsOf(original), kMaxCifDecimals);
-        char buf[64];
-        const int n = std::snprintf(buf, sizeof buf, "%.*f", decimals, d);
+        const auto text = decimal(d, std::min(decimalsOf(original), kMaxCifDecimals), kMaxCifWidth);
         double back = 0;
-        if (n > 0 && std::from_chars(buf, buf + n, back).ec == std::errc() && back == d) return buf;
+        if (text && std::from_chars(text->data(), text->data() + text->size(), back).ec == std::errc() &&
+            back == d)
+            return *text;
     }
     char buf[64];
     const auto r = std::to_chars(buf, buf + sizeof buf, d);

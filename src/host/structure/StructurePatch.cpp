@@ -120,12 +120,13 @@ class CifPatcher : public CifCells::Visitor {
     }
 
     void patch(uint64_t row, size_t tag, size_t begin, size_t end) {
+        if (fieldOfTag_[tag] == kNoField) return;
         if (row != row_ || !rowKnown_) {
             row_ = row;
             rowKnown_ = true;
             atom_ = records_.row(row);
         }
-        if (!atom_ || !edits_.atomChanged(*atom_) || fieldOfTag_[tag] == kNoField) return;
+        if (!atom_ || !edits_.atomChanged(*atom_)) return;
         const StructureField& f = kStructureFields[static_cast<size_t>(fieldOfTag_[tag])];
         if (!edits_.changed(f, *atom_)) return;
         std::string text;
@@ -180,7 +181,8 @@ std::string pdb(const Source& source, const EditedFields& edits) {
             try {
                 if (source.legacyColumns && legacyField(f))
                     throw StructureFileError("the " + std::string(f.what) + std::string(T::LegacyColumns));
-                text = FieldFormat::pdb(f, edits.value(f, *atom), edits.element(*atom));
+                text = FieldFormat::pdb(f, edits.value(f, *atom),
+                                        f.id == FieldId::AtomName ? edits.element(*atom) : std::string());
             } catch (const StructureFileError& e) {
                 failAt(edits, *atom, e.what());
             }
