@@ -32,6 +32,12 @@ int residueField(int omitted) {
     }
 }
 
+// At most so much of a selection in a message.
+std::string quoted(const std::string& text) {
+    if (text.size() <= T::MaxQuoted) return text;
+    return text.substr(0, T::MaxQuoted) + T::Ellipsis;
+}
+
 // A residue number without a range ("//A/50") is that residue alone.
 void mendBareResidue(const std::string& text, gemmi::Selection& sel) {
     if (sel.from_seqid.seqnum == INT_MIN || sel.to_seqid.seqnum != INT_MAX) return;
@@ -60,7 +66,12 @@ SelectionCriteria::SelectionCriteria(const std::string& text) : impl_(std::make_
         if (!text.empty()) gemmi::impl::parse_cid(text, impl_->sel);
         if (!text.empty()) mendBareResidue(text, impl_->sel);
     } catch (const std::exception& e) {
-        throw StructureFileError(std::string(T::BadSelection) + text + T::SelectionEnd + e.what());
+        // gemmi ends its message with the whole selection, which ours quotes already.
+        std::string why = e.what();
+        const std::string tail = ": " + text;
+        if (why.size() >= tail.size() && why.compare(why.size() - tail.size(), tail.size(), tail) == 0)
+            why.resize(why.size() - tail.size());
+        throw StructureFileError(std::string(T::BadSelection) + quoted(text) + T::SelectionEnd + why);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Plain C++17 (see AtomSite.h).
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,8 @@ inline constexpr const char* MissingTag = "the _atom_site table has no column _a
 inline constexpr const char* Row = "_atom_site row ";
 inline constexpr const char* BadSelection = "Invalid selection \"";
 inline constexpr const char* SelectionEnd = "\": ";
+inline constexpr const char* Ellipsis = "...";
+inline constexpr size_t MaxQuoted = 200;
 
 // The model a file without model records has.
 inline constexpr const char* FirstModel = "1";
