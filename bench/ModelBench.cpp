@@ -18,7 +18,6 @@
 //                     linear in N
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
 
 #include <memory>
 #include <numeric>
@@ -34,6 +33,7 @@
 #include "host/model/Schema.h"
 #include "host/model/Scope.h"
 #include "scope/SrcPart_InScopeIsdObjS.h"
+#include "support/HeapInUse.h"
 
 namespace tav {
 namespace {
@@ -141,18 +141,13 @@ void Undo(benchmark::State& state) {
 }
 BENCHMARK(Undo)->Unit(benchmark::kMillisecond);
 
-size_t heapInUse() {
-    const struct mallinfo2 mi = mallinfo2();
-    return mi.uordblks + mi.hblkhd;
-}
-
 void ModelMemory(benchmark::State& state) {
     double perAtom = 0, counted = 0;
     for (auto _ : state) {
-        const size_t before = heapInUse();
+        const size_t before = bench::heapInUse();
         auto atoms = std::make_unique<MillionAtoms>();
         atoms->rows.reset();  // the selection is not the model's
-        perAtom = static_cast<double>(heapInUse() - before) / kAtoms;
+        perAtom = static_cast<double>(bench::heapInUse() - before) / kAtoms;
         counted = static_cast<double>(atoms->model->bytes()) / kAtoms;
     }
     state.counters["bytes_per_atom"] = perAtom;

@@ -32,6 +32,7 @@
 #include "host/model/Scope.h"
 #include "host/structure/gemmi/GemmiPeer.h"
 #include "scope/SrcPart_InScopeIsdObjS.h"
+#include "support/HeapInUse.h"
 #include "support/SyntheticStructure.h"
 
 namespace tav {
@@ -99,19 +100,14 @@ void GemmiReadMmcif(benchmark::State& state) {
 }
 BENCHMARK(GemmiReadMmcif)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-size_t heapInUse() {
-    const struct mallinfo2 mi = mallinfo2();
-    return mi.uordblks + mi.hblkhd;
-}
-
 void ModelMemory(benchmark::State& state) {
     double perAtom = 0, counted = 0;
     for (auto _ : state) {
-        const size_t before = heapInUse();
+        const size_t before = bench::heapInUse();
         const auto m = makeRef<Model>();
         m->LoadStructure(files().pdb);
         malloc_trim(0);
-        perAtom = static_cast<double>(heapInUse() - before) / kAtoms;
+        perAtom = static_cast<double>(bench::heapInUse() - before) / kAtoms;
         counted = static_cast<double>(m->bytes()) / kAtoms;
     }
     state.counters["bytes_per_atom"] = perAtom;

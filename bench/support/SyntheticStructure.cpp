@@ -1,4 +1,4 @@
-#include "support/SyntheticStructure.h"
+#include "SyntheticStructure.h"
 
 #include <cstdio>
 #include <fstream>

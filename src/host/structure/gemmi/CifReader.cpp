@@ -11,6 +11,7 @@
 
 #include "host/structure/gemmi/Residues.h"
 #include "host/structure/gemmi/StructureFileText.h"
+#include "host/structure/gemmi/AtomSiteBuilder.h"
 #include "host/structure/gemmi/StructureReaders.h"
 
 namespace tav::structure::readers {
@@ -90,7 +91,7 @@ class CifReader {
         atom_ = table.first_of(kAuthAtomId, kLabelAtomId);
         for (int tag : {asym_, comp_, atom_}) require(table, tag);
         entityKinds();
-        reserve(table.length());
+        b_.reserve(table.length());
         const bool models = table.has_column(kModelNum);
         const std::string firstModel = models ? table[0][kModelNum] : std::string(T::FirstModel);
         site_.modelName = std::string(text(firstModel));
@@ -118,14 +119,6 @@ class CifReader {
     void require(const cif::Table& table, int tag) {
         if (!table.has_column(tag))
             throw StructureFileError(std::string(T::MissingTag) + kTags[tag].substr(1));
-    }
-
-    void reserve(size_t rows) {
-        for (auto* b : {&atomNames_, &elements_, &altLocs_}) b->reserve(rows);
-        for (auto* v : {&site_.serials, &site_.charges}) v->reserve(rows);
-        for (auto* v : {&site_.bFactors, &site_.occupancies, &site_.xs, &site_.ys, &site_.zs})
-            v->reserve(rows);
-        site_.atomResidues.reserve(rows);
     }
 
     // _entity.type by entity id.
@@ -179,7 +172,7 @@ class CifReader {
         }
         const int seqNum = integer(seq, r, T::SeqNum);
         if (!chainOpen_ || chain != lastChain_) {
-            chainNames_.add(chain);
+            b_.chainNames.add(chain);
             lastChain_ = std::string(chain);
             chainOpen_ = true;
             residueOpen_ = false;
@@ -187,9 +180,9 @@ class CifReader {
         if (!residueOpen_ || comp != lastComp_ || seqNum != lastSeq_ || icode != lastIcode_)
             startResidue(row, comp, seqNum, icode);
 
-        atomNames_.add(text(row[atom_]));
-        elements_.add(row.has(kSymbol) ? text(row[kSymbol]) : std::string_view());
-        altLocs_.add(row.has(kAltId) ? text(row[kAltId]) : std::string_view());
+        b_.atomNames.add(text(row[atom_]));
+        b_.elements.add(row.has(kSymbol) ? text(row[kSymbol]) : std::string_view());
+        b_.altLocs.add(row.has(kAltId) ? text(row[kAltId]) : std::string_view());
         site_.serials.push_back(serial(row));
         site_.charges.push_back(row.has2(kCharge) ? integer(text(row[kCharge]), r, T::Charge) : 0);
         site_.xs.push_back(number(row, kX, r, T::X));
@@ -206,10 +199,10 @@ class CifReader {
         lastComp_ = std::string(comp);
         lastSeq_ = seqNum;
         lastIcode_ = std::string(icode);
-        residueNames_.add(comp);
-        insCodes_.add(icode);
+        b_.residueNames.add(comp);
+        b_.insCodes.add(icode);
         site_.seqNums.push_back(seqNum);
-        site_.residueChains.push_back(static_cast<uint32_t>(chainNames_.size() - 1));
+        site_.residueChains.push_back(static_cast<uint32_t>(b_.chainNames.size() - 1));
         char het = 0;
         if (row.has2(kGroupPdb) && !text(row[kGroupPdb]).empty()) {
             const char c = static_cast<char>(text(row[kGroupPdb]).front() & ~0x20);
@@ -269,24 +262,15 @@ class CifReader {
     }
 
     void finish() {
-        site_.atomNames = atomNames_.finish();
-        site_.elements = elements_.finish();
-        site_.altLocs = altLocs_.finish();
-        site_.residueNames = residueNames_.finish();
-        site_.insCodes = insCodes_.finish();
-        site_.chainNames = chainNames_.finish();
+        b_.finishColumns();
         guessKinds();
-        for (auto* v : {&site_.serials, &site_.charges}) v->shrink_to_fit();
-        for (auto* v : {&site_.bFactors, &site_.occupancies, &site_.xs, &site_.ys, &site_.zs})
-            v->shrink_to_fit();
-        site_.atomResidues.shrink_to_fit();
     }
 
     cif::Block& block_;
-    AtomSite site_;
+    AtomSiteBuilder b_;
+    AtomSite& site_ = b_.site;
     int asym_ = kAuthAsymId, comp_ = kAuthCompId, atom_ = kAuthAtomId;
     std::map<std::string, EntityKind> entities_;
-    TextColumnBuilder atomNames_, elements_, altLocs_, residueNames_, insCodes_, chainNames_;
     std::vector<std::string> subchains_;
     bool chainOpen_ = false, residueOpen_ = false;
     std::string lastChain_, lastComp_, lastIcode_;

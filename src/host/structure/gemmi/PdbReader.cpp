@@ -9,6 +9,7 @@
 #include "host/structure/gemmi/PdbLines.h"
 #include "host/structure/gemmi/Residues.h"
 #include "host/structure/gemmi/StructureFileText.h"
+#include "host/structure/gemmi/AtomSiteBuilder.h"
 #include "host/structure/gemmi/StructureReaders.h"
 
 namespace tav::structure::readers {
@@ -89,7 +90,7 @@ class PdbReader {
         site_.format = StructureFormat::Pdb;
         site_.legacyColumns = legacy_;
         const size_t lines = text_.size() / kColumns + 1;
-        reserve(lines);
+        b_.reserve(lines);
         PdbLines lines_(text_);
         PdbLine line;
         enum class State { Before, In, After } state = State::Before;
@@ -134,14 +135,6 @@ class PdbReader {
     }
 
   private:
-    void reserve(size_t rows) {
-        for (auto* b : {&atomNames_, &elements_, &altLocs_}) b->reserve(rows);
-        for (auto* v : {&site_.serials, &site_.charges}) v->reserve(rows);
-        for (auto* v : {&site_.bFactors, &site_.occupancies, &site_.xs, &site_.ys, &site_.zs})
-            v->reserve(rows);
-        site_.atomResidues.reserve(rows);
-    }
-
     // The line padded with blanks to its columns (72 in the legacy layout).
     void pad(const PdbLine& line) {
         const size_t width = legacy_ ? kLegacyColumns : kColumns;
@@ -223,9 +216,9 @@ class PdbReader {
         if (residueStarts_.size() == chains_.back().firstResidue || !sameResidue(key))
             startResidue(key);
 
-        atomNames_.add(trimmed(buf_ + kName, 4));
-        altLocs_.add(buf_[kAltLoc] == ' ' ? std::string_view() : std::string_view(buf_ + kAltLoc, 1));
-        elements_.add(element());
+        b_.atomNames.add(trimmed(buf_ + kName, 4));
+        b_.altLocs.add(buf_[kAltLoc] == ' ' ? std::string_view() : std::string_view(buf_ + kAltLoc, 1));
+        b_.elements.add(element());
         site_.serials.push_back(pdb::read_serial(buf_ + kSerial));
         site_.charges.push_back(charge(line));
         site_.xs.push_back(coordinate(line, kX, T::X));
@@ -250,7 +243,7 @@ class PdbReader {
         c.afterTer = first != firstPart_.end() &&
                      residueKinds_[chains_[first->second].firstResidue] == EntityKind::Polymer;
         if (first == firstPart_.end()) firstPart_.emplace(c.name, chains_.size());
-        chainNames_.add(name);
+        b_.chainNames.add(name);
         chains_.push_back(std::move(c));
     }
 
@@ -260,8 +253,8 @@ class PdbReader {
         lastName_ = std::string(key.name);
         lastSegment_ = std::string(key.segment);
         residueStarts_.push_back(static_cast<uint32_t>(site_.atomCount()));
-        residueNames_.add(key.name);
-        insCodes_.add(key.icode == ' ' ? std::string_view() : std::string_view(&lastIcode_, 1));
+        b_.residueNames.add(key.name);
+        b_.insCodes.add(key.icode == ' ' ? std::string_view() : std::string_view(&lastIcode_, 1));
         site_.seqNums.push_back(key.seq);
         site_.residueChains.push_back(static_cast<uint32_t>(chains_.size() - 1));
         site_.hetFlags.push_back(static_cast<char>(buf_[0] & ~0x20));
@@ -338,18 +331,9 @@ class PdbReader {
     }
 
     void finish() {
-        site_.atomNames = atomNames_.finish();
-        site_.elements = elements_.finish();
-        site_.altLocs = altLocs_.finish();
-        site_.residueNames = residueNames_.finish();
-        site_.insCodes = insCodes_.finish();
-        site_.chainNames = chainNames_.finish();
+        b_.finishColumns();
         guessKinds();
         site_.entityKinds = std::move(residueKinds_);
-        for (auto* v : {&site_.serials, &site_.charges}) v->shrink_to_fit();
-        for (auto* v : {&site_.bFactors, &site_.occupancies, &site_.xs, &site_.ys, &site_.zs})
-            v->shrink_to_fit();
-        site_.atomResidues.shrink_to_fit();
     }
 
     struct Chain {
@@ -361,8 +345,8 @@ class PdbReader {
     std::string_view text_;
     bool legacy_;
     char buf_[kColumns + 1] = {};
-    AtomSite site_;
-    TextColumnBuilder atomNames_, elements_, altLocs_, residueNames_, insCodes_, chainNames_;
+    AtomSiteBuilder b_;
+    AtomSite& site_ = b_.site;
     std::vector<Chain> chains_;
     std::map<std::string, size_t> firstPart_;  // chain name -> its first part
     std::vector<uint32_t> residueStarts_;      // the first atom of each residue
