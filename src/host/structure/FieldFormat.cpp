@@ -49,11 +49,14 @@ void requireValue(const StructureField& f, const Variant& v) {
 
 double number(const StructureField& f, const Variant& v) {
     requireValue(f, v);
+    double d = 0;
     try {
-        return CDbl(v);
+        d = CDbl(v);
     } catch (const AutomationError&) {
         fail(f, T::NotANumber, v);
     }
+    if (!std::isfinite(d)) fail(f, T::NotANumber, v);
+    return d;
 }
 
 int integer(const StructureField& f, const Variant& v) {

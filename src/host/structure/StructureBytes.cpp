@@ -106,7 +106,8 @@ std::optional<FileStamp> FileStamp::of(const std::string& path) {
 }
 
 StructureBytes StructureBytes::read(const std::string& path) {
-    Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    // Not blocking: a FIFO would wait for a writer before it could be refused.
+    Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
     if (file.fd < 0) fail(T::CannotOpen, std::strerror(errno));
     struct stat st {};
     if (::fstat(file.fd, &st) != 0) fail(T::CannotRead, std::strerror(errno));

@@ -2,6 +2,7 @@
 // loaded: the model keeps what it had.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <zlib.h>
 
 #include "StructureFiles.h"
@@ -56,6 +57,8 @@ TEST(StructureRefusals, WhatCannotBeAStructureIsNamedAndNothingIsLoaded) {
     const size_t atom = pdb.find("\nATOM") + 1;
     std::string badNumber = pdb;
     badNumber.replace(atom + 31, 3, "x.y");
+    std::string nan = pdb;
+    nan.replace(atom + 30, 8, "     nan");
     std::string binary = pdb;
     binary[atom + 40] = '\0';
     const std::string cifText = "data_x\nloop_\n_atom_site.id\n_atom_site.Cartn_x\n_atom_site.Cartn_y\n"
@@ -75,6 +78,7 @@ TEST(StructureRefusals, WhatCannotBeAStructureIsNamedAndNothingIsLoaded) {
         {"binary.pdb", binary, "not a text file"},
         {"truncated.pdb", pdb.substr(0, atom + 40), "line 270: the atom record ends before its coordinates (column 54)"},
         {"number.pdb", badNumber, "line 270: the x coordinate is not a number: \"x.y.343\""},
+        {"nan.pdb", nan, "line 270: the x coordinate is not a number: \"nan\""},
         {"truncated.cif", cifText.substr(0, cifText.size() - 10), "line 2:1: Wrong number of values in the loop"},
         {"nocoords.cif", "data_x\n_cell.length_a 10\n", "no _atom_site table"},
         {"header.pdb", pdb.substr(0, atom), "the file holds no atoms"},
@@ -101,10 +105,12 @@ TEST(StructureRefusals, WhatCannotBeAStructureIsNamedAndNothingIsLoaded) {
 
 TEST(StructureRefusals, WhatIsNoFileIsNamed) {
     TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);  // would block a reader waiting for a writer
     const auto m = makeRef<Model>();
     for (const auto& [path, message] : std::vector<std::pair<std::string, std::string>>{
              {dir.file("missing.pdb"), "cannot be opened: No such file or directory"},
              {dir.file(""), "not a regular file"},
+             {dir.file("fifo"), "not a regular file"},
              {"/dev/zero", "not a regular file"}}) {
         const Raised e = raised([&] { m->LoadStructure(path); });
         EXPECT_EQ(e.number, 5);

@@ -5,6 +5,7 @@
 // what it cannot keep; a value the format can't hold is refused and nothing is written.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <sstream>
 
 #include "StructureFiles.h"
@@ -227,11 +228,12 @@ TEST(StructureSaving, AValueTheLayoutCannotHoldIsRefusedAndNothingIsWritten) {
     };
     const Case cases[] = {
         {"BFactor", Variant::R8(12345.6), "the B-factor R8:12345.6 does not fit the PDB columns 61-66"},
-        {"X", Variant::R8(-12345.678), "the x R8:-12345.678 does not fit the PDB columns 31-38"},
+        {"X", Variant::R8(-12345.678), "the x coordinate R8:-12345.678 does not fit the PDB columns 31-38"},
         {"Charge", Variant::I4(12), "the charge I4:12 does not fit the PDB columns 79-80"},
         {"Element", Variant("ABC"), "the element Str:\"ABC\" does not fit"},
         {"Name", Variant("CA1234"), "the name Str:\"CA1234\" does not fit"},
         {"Occupancy", Variant("much"), "the occupancy is not a number: Str:\"much\""},
+        {"Y", Variant::R8(std::numeric_limits<double>::quiet_NaN()), "the y coordinate is not a number"},
         {"Serial", Variant::I4(99999999), "the serial I4:99999999 does not fit"},
     };
     for (const Case& c : cases) {

@@ -129,7 +129,7 @@ class CifReader {
 
     double number(const cif::Table::Row& row, int tag, size_t r, const char* what) {
         const double d = cif::as_number(row[tag]);
-        if (std::isnan(d))
+        if (!std::isfinite(d))
             throw StructureFileError(
                 rowMessage(r, std::string(what) + T::NotANumber + row[tag] + T::Quote));
         return d;

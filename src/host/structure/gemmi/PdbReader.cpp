@@ -3,6 +3,7 @@
 #include <gemmi/polyheur.hpp>
 
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <map>
 
@@ -71,7 +72,7 @@ Number readNumber(const char* p, size_t n, double& out) {
     const char* b = s.data() + (s.front() == '+' ? 1 : 0);
     const char* e = s.data() + s.size();
     const auto r = std::from_chars(b, e, out);
-    return r.ec == std::errc() && r.ptr == e ? Number::Read : Number::Bad;
+    return r.ec == std::errc() && r.ptr == e && std::isfinite(out) ? Number::Read : Number::Bad;
 }
 
 // A residue as gemmi tells residues apart: name, number, insertion code, segment.
