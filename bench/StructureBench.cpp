@@ -115,7 +115,8 @@ void ModelMemory(benchmark::State& state) {
 }
 BENCHMARK(ModelMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// The loaded structure, every atom selected, and a panel of four bound properties gathering at once.
+// The loaded structure, every atom selected, and a panel of four bound properties gathering at
+// once.
 struct Panel {
     Ref<Model> model = makeRef<Model>();
     Ref<hostmodel::Container> host = makeRef<hostmodel::Container>();
@@ -129,8 +130,8 @@ struct Panel {
         part->InitProperties();
         part->SetProcessScopeDelay(false);
         for (const char* p : kBound)
-            part->PropertiesFunnel()->AddPropertyFunnel(p, p, funneledPropertyResolveBy::ScalarCompareAll,
-                                                        "#VT_NULL#");
+            part->PropertiesFunnel()->AddPropertyFunnel(
+                p, p, funneledPropertyResolveBy::ScalarCompareAll, "#VT_NULL#");
         host->scopeManager().SelectScope(all);
         part->SetSourceObject(host);
     }
@@ -152,7 +153,8 @@ BENCHMARK(SelectAll)->Iterations(1)->Unit(benchmark::kMillisecond);
 void Rebuild4(benchmark::State& state) {
     Panel& p = pdbPanel();
     for (auto _ : state) p.host->scopeManager().SelectScope(p.all);
-    check(state, p.part->Value("_CountItems").i4() == static_cast<int32_t>(kAtoms), "the atoms were not read");
+    check(state, p.part->Value("_CountItems").i4() == static_cast<int32_t>(kAtoms),
+          "the atoms were not read");
 }
 BENCHMARK(Rebuild4)->Iterations(1)->Unit(benchmark::kMillisecond);
 
@@ -161,7 +163,9 @@ void StoreBFactor(benchmark::State& state) {
     // A value no atom has (the generator's lie between 10 and 60).
     for (auto _ : state) p.part->LetValue("BFactor", Variant::R8(kEdited));
     const Variant shown = p.part->Value("BFactor");
-    check(state, shown.type() == VarType::R8 && shown.r8() == kEdited && p.model->ChangedAtoms() == static_cast<int32_t>(kAtoms),
+    check(state,
+          shown.type() == VarType::R8 && shown.r8() == kEdited &&
+              p.model->ChangedAtoms() == static_cast<int32_t>(kAtoms),
           "the B-factors were not stored");
 }
 BENCHMARK(StoreBFactor)->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -170,7 +174,9 @@ void SavePatchedPdb(benchmark::State& state) {
     Panel& p = pdbPanel();
     p.part->LetValue("BFactor", Variant::R8(kEdited));
     for (auto _ : state) p.model->SaveStructure(files().out("patched.pdb"));
-    check(state, std::filesystem::file_size(files().out("patched.pdb")) == std::filesystem::file_size(files().pdb),
+    check(state,
+          std::filesystem::file_size(files().out("patched.pdb")) ==
+              std::filesystem::file_size(files().pdb),
           "the patched file differs in size");
 }
 BENCHMARK(SavePatchedPdb)->Iterations(1)->Unit(benchmark::kMillisecond);

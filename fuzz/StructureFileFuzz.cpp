@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tav;
     static const std::filesystem::path scratch = fuzz::makeScratchFolder("tav-structure-fuzz");
     const std::string in = (scratch / "in").string(), out = (scratch / "out").string();
-    std::ofstream(in, std::ios::binary).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    std::ofstream(in, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     const auto model = makeRef<hostmodel::Model>();
     int32_t atoms = 0;
     try {

@@ -17,9 +17,26 @@ struct Residue {
 const Residue kResidues[] = {
     {"ALA", {{"N", "N"}, {"CA", "C"}, {"C", "C"}, {"O", "O"}, {"CB", "C"}}},
     {"SER", {{"N", "N"}, {"CA", "C"}, {"C", "C"}, {"O", "O"}, {"CB", "C"}, {"OG", "O"}}},
-    {"LEU", {{"N", "N"}, {"CA", "C"}, {"C", "C"}, {"O", "O"}, {"CB", "C"}, {"CG", "C"}, {"CD1", "C"}, {"CD2", "C"}}},
-    {"MET", {{"N", "N"}, {"CA", "C"}, {"C", "C"}, {"O", "O"}, {"CB", "C"}, {"CG", "C"}, {"SD", "S"}, {"CE", "C"},
-             {"H", "H"}, {"HA", "H"}}},
+    {"LEU",
+     {{"N", "N"},
+      {"CA", "C"},
+      {"C", "C"},
+      {"O", "O"},
+      {"CB", "C"},
+      {"CG", "C"},
+      {"CD1", "C"},
+      {"CD2", "C"}}},
+    {"MET",
+     {{"N", "N"},
+      {"CA", "C"},
+      {"C", "C"},
+      {"O", "O"},
+      {"CB", "C"},
+      {"CG", "C"},
+      {"SD", "S"},
+      {"CE", "C"},
+      {"H", "H"},
+      {"HA", "H"}}},
 };
 const Residue kWater = {"HOH", {{"O", "O"}}};
 constexpr int kResiduesPerChain = 1000;
@@ -65,11 +82,13 @@ size_t generate(size_t atoms, Emit emit) {
                     a.altLoc = 'A';
                     a.occupancy = 0.5;
                 }
-                if (res.name[0] == 'S' && element[0] == 'O' && atomName[1] == 'G' && n % 5 == 0) a.charge = -1;
+                if (res.name[0] == 'S' && element[0] == 'O' && atomName[1] == 'G' && n % 5 == 0)
+                    a.charge = -1;
                 emit(a);
             }
         }
-        emit(Atom{0, nullptr, nullptr, nullptr, name, 0, false, ' ', 0, 0, 0, 0, 0, 0});  // end of chain
+        emit(Atom{0, nullptr, nullptr, nullptr, name, 0, false, ' ', 0, 0, 0, 0, 0,
+                  0});  // end of chain
     }
     return n;
 }
@@ -101,7 +120,8 @@ size_t writeSyntheticPdb(const std::string& path, size_t atoms) {
             return;
         }
         // Names of one-letter elements start in column 14; chain names end in column 22.
-        const std::string name = std::string(a.name).size() < 4 ? " " + std::string(a.name) : a.name;
+        const std::string name =
+            std::string(a.name).size() < 4 ? " " + std::string(a.name) : a.name;
         std::snprintf(line, sizeof line,
                       "%-6s%5s %-4s%c%3s%2s%4d    %8.3f%8.3f%8.3f%6.2f%6.2f          %2s%c%c\n",
                       a.het ? "HETATM" : "ATOM", serial36(a.serial).c_str(), name.c_str(), a.altLoc,
@@ -119,10 +139,17 @@ size_t writeSyntheticMmcif(const std::string& path, size_t atoms) {
            "_cell.angle_alpha 90.00\n_cell.angle_beta 90.00\n_cell.angle_gamma 90.00\n#\n"
            "_symmetry.space_group_name_H-M 'P 1'\n#\n"
            "loop_\n_entity.id\n_entity.type\n1 polymer\n2 water\n#\nloop_\n";
-    for (const char* tag : {"group_PDB", "id", "type_symbol", "label_atom_id", "label_alt_id", "label_comp_id",
-                            "label_asym_id", "label_entity_id", "label_seq_id", "pdbx_PDB_ins_code", "Cartn_x",
-                            "Cartn_y", "Cartn_z", "occupancy", "B_iso_or_equiv", "pdbx_formal_charge",
-                            "auth_seq_id", "auth_comp_id", "auth_asym_id", "auth_atom_id", "pdbx_PDB_model_num"})
+    for (const char* tag : {"group_PDB",         "id",
+                            "type_symbol",       "label_atom_id",
+                            "label_alt_id",      "label_comp_id",
+                            "label_asym_id",     "label_entity_id",
+                            "label_seq_id",      "pdbx_PDB_ins_code",
+                            "Cartn_x",           "Cartn_y",
+                            "Cartn_z",           "occupancy",
+                            "B_iso_or_equiv",    "pdbx_formal_charge",
+                            "auth_seq_id",       "auth_comp_id",
+                            "auth_asym_id",      "auth_atom_id",
+                            "pdbx_PDB_model_num"})
         out << "_atom_site." << tag << "\n";
     char line[256];
     const size_t n = generate(atoms, [&](const Atom& a) {
@@ -132,8 +159,8 @@ size_t writeSyntheticMmcif(const std::string& path, size_t atoms) {
         std::snprintf(line, sizeof line,
                       "%s %zu %s %s %s %s %s %d %s ? %.3f %.3f %.3f %.2f %.2f %d %d %s %s %s 1\n",
                       a.het ? "HETATM" : "ATOM", a.serial, a.element, a.name, alt, a.residue,
-                      a.chain.c_str(), a.het ? 2 : 1, labelSeq.c_str(), a.x, a.y, a.z, a.occupancy, a.b,
-                      a.charge, a.seq, a.residue, a.chain.c_str(), a.name);
+                      a.chain.c_str(), a.het ? 2 : 1, labelSeq.c_str(), a.x, a.y, a.z, a.occupancy,
+                      a.b, a.charge, a.seq, a.residue, a.chain.c_str(), a.name);
         out << line;
     });
     out << "#\n";

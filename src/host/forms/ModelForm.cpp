@@ -79,7 +79,9 @@ void ModelForm::declare(const Line& line) {
 
 void ModelForm::addModel(const Line& line) {
     if (models_.count(line.words[0])) fail(T::NameTaken, line.words[0]);
-    NamedModel& named = models_.emplace(line.words[0], NamedModel{makeRef<hostmodel::Model>(), {}, false, 0, {}}).first->second;
+    NamedModel& named =
+        models_.emplace(line.words[0], NamedModel{makeRef<hostmodel::Model>(), {}, false, 0, {}})
+            .first->second;
     itemIndex_.reserve(itemIndex_.size() + line.members.size());
     items_.reserve(items_.size() + line.members.size());
     try {

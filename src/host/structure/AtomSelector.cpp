@@ -19,7 +19,8 @@ const hostmodel::Column* columnOf(const ModelClass& cls, FieldId id) {
 template <class Ask>
 class CodeAnswers {
   public:
-    CodeAnswers(TextColumn texts, Ask ask) : texts_(std::move(texts)), ask_(ask), answers_(texts_.texts.size(), kUnknown) {}
+    CodeAnswers(TextColumn texts, Ask ask)
+        : texts_(std::move(texts)), ask_(ask), answers_(texts_.texts.size(), kUnknown) {}
     bool operator()(uint32_t row) {
         const uint32_t code = texts_.codes[row];
         int8_t& a = answers_[code];
@@ -49,21 +50,25 @@ std::vector<uint32_t> AtomSelector::select(const Structure& s, const SelectionCr
     const ModelClass& residues = s.model.classAt(l.classOf(Level::Residue));
     const ModelClass& atoms = s.model.classAt(l.classOf(Level::Atom));
 
-    const TextColumn chainNames = ColumnValues::texts(columnOf(chains, FieldId::ChainName), l.count(Level::Chain));
+    const TextColumn chainNames =
+        ColumnValues::texts(columnOf(chains, FieldId::ChainName), l.count(Level::Chain));
     std::vector<char> chainChosen(l.count(Level::Chain));
-    for (uint32_t c = 0; c < chainChosen.size(); ++c) chainChosen[c] = criteria.chain(chainNames.at(c));
+    for (uint32_t c = 0; c < chainChosen.size(); ++c)
+        chainChosen[c] = criteria.chain(chainNames.at(c));
 
     const uint32_t nResidues = l.count(Level::Residue);
-    const TextColumn names = ColumnValues::texts(columnOf(residues, FieldId::ResidueName), nResidues);
-    const TextColumn insCodes = ColumnValues::texts(columnOf(residues, FieldId::InsCode), nResidues);
+    const TextColumn names =
+        ColumnValues::texts(columnOf(residues, FieldId::ResidueName), nResidues);
+    const TextColumn insCodes =
+        ColumnValues::texts(columnOf(residues, FieldId::InsCode), nResidues);
     const auto seqNums = ColumnValues::longs(columnOf(residues, FieldId::SeqNum), nResidues);
     const auto residueChains = residues.ownerRows();
     std::vector<char> residueChosen(nResidues);
     for (uint32_t r = 0; r < nResidues; ++r) {
         if (!chainChosen[residueChains[r]]) continue;
         const std::string& ins = insCodes.at(r);
-        residueChosen[r] = criteria.residue(names.at(r), seqNums.values[r], ins.empty() ? ' ' : ins[0],
-                                            s.entityKinds[r]);
+        residueChosen[r] = criteria.residue(names.at(r), seqNums.values[r],
+                                            ins.empty() ? ' ' : ins[0], s.entityKinds[r]);
     }
 
     const uint32_t nAtoms = l.atoms();

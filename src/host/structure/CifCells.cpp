@@ -15,7 +15,9 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool startsWithNoCase(std::string_view s, std::string_view prefix) {
     if (s.size() < prefix.size()) return false;
@@ -145,7 +147,8 @@ void CifCells::walk(std::string_view text, Visitor& visitor) {
             if (mine) visitor.loop(tags);
             uint64_t n = 0;
             while (t.kind == Kind::Value) {
-                if (mine && !tags.empty()) visitor.cell(n / tags.size(), n % tags.size(), t.begin, t.end);
+                if (mine && !tags.empty())
+                    visitor.cell(n / tags.size(), n % tags.size(), t.begin, t.end);
                 ++n;
                 t = tokens.next();
             }
@@ -162,7 +165,8 @@ void CifCells::walk(std::string_view text, Visitor& visitor) {
         // A save frame (save_NAME ... save_) is not the block's own content.
         if (t.kind == Kind::Save && word.size() > kSave.size()) {
             do t = tokens.next();
-            while (t.kind != Kind::End && !(t.kind == Kind::Save && t.end - t.begin == kSave.size()));
+            while (t.kind != Kind::End &&
+                   !(t.kind == Kind::Save && t.end - t.begin == kSave.size()));
         }
         t = tokens.next();
     }

@@ -26,7 +26,8 @@ EditedFields::EditedFields(const hostmodel::Model& model, const StructureLayout&
     if (edited.empty()) return;
     for (uint32_t a = 0; a < layout.atoms(); ++a) {
         bool changed = false;
-        for (size_t i : edited) changed = changed || fields_[i].test(rowOf(kStructureFields[i].level, a));
+        for (size_t i : edited)
+            changed = changed || fields_[i].test(rowOf(kStructureFields[i].level, a));
         if (changed) {
             atoms_.set(a, true);
             ++changedAtoms_;

@@ -133,11 +133,14 @@ std::string justified(const StructureField& f, const Variant& v, const std::stri
     return right ? pad + s : s + pad;
 }
 
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 std::string atomName(const StructureField& f, const Variant& v, std::string_view element) {
     const std::string name = text(f, v);
-    const bool oneLetter = element.size() == 1 && !name.empty() && upper(element[0]) == upper(name[0]);
+    const bool oneLetter =
+        element.size() == 1 && !name.empty() && upper(element[0]) == upper(name[0]);
     return justified(f, v, oneLetter && name.size() < f.pdbWidth ? " " + name : name, false);
 }
 
@@ -152,7 +155,8 @@ int decimalsOf(std::string_view original) {
     const size_t dot = original.find('.');
     if (dot == std::string_view::npos) return 0;
     int n = 0;
-    for (size_t i = dot + 1; i < original.size() && original[i] >= '0' && original[i] <= '9'; ++i) ++n;
+    for (size_t i = dot + 1; i < original.size() && original[i] >= '0' && original[i] <= '9'; ++i)
+        ++n;
     return n;
 }
 
@@ -161,7 +165,8 @@ std::string cifNumber(double d, std::string_view original) {
     if (plain) {
         const auto text = decimal(d, std::min(decimalsOf(original), kMaxCifDecimals), kMaxCifWidth);
         double back = 0;
-        if (text && std::from_chars(text->data(), text->data() + text->size(), back).ec == std::errc() &&
+        if (text &&
+            std::from_chars(text->data(), text->data() + text->size(), back).ec == std::errc() &&
             back == d)
             return *text;
     }
@@ -210,7 +215,8 @@ std::string pdb(const StructureField& field, const Variant& value, std::string_v
             return hybrid36(field, value, integer(field, value), kSerialDecimalFloor,
                             kSerialDecimalLimit);
         case FieldId::SeqNum:
-            return hybrid36(field, value, integer(field, value), kSeqDecimalFloor, kSeqDecimalLimit);
+            return hybrid36(field, value, integer(field, value), kSeqDecimalFloor,
+                            kSeqDecimalLimit);
         case FieldId::Charge:
             return charge(field, value);
         case FieldId::BFactor:

@@ -21,15 +21,16 @@ template <class Values>
 auto checked(Values v, const hostmodel::Column* c, const StructureField& f) {
     if (v.bad)
         throw StructureFileError(std::string(kLevelWords[static_cast<int>(f.level)]) +
-                                 std::to_string(*v.bad + 1) + std::string(T::PathSeparator) + "the " +
-                                 std::string(f.what) + std::string(T::NotANumber) +
+                                 std::to_string(*v.bad + 1) + std::string(T::PathSeparator) +
+                                 "the " + std::string(f.what) + std::string(T::NotANumber) +
                                  literal::print(c ? c->get(*v.bad) : Variant()));
     return std::move(v.values);
 }
 
 }  // namespace
 
-AtomSite modelAtomSite(const hostmodel::Model& model, const StructureLayout& layout, const AtomSite& read) {
+AtomSite modelAtomSite(const hostmodel::Model& model, const StructureLayout& layout,
+                       const AtomSite& read) {
     AtomSite site;
     site.format = read.format;
     site.modelName = read.modelName;
@@ -46,20 +47,48 @@ AtomSite modelAtomSite(const hostmodel::Model& model, const StructureLayout& lay
         const hostmodel::Column* c = columnOf(model, layout, f);
         const uint32_t n = layout.count(f.level);
         switch (f.id) {
-            case FieldId::AtomName: site.atomNames = ColumnValues::texts(c, n); break;
-            case FieldId::Element: site.elements = ColumnValues::texts(c, n); break;
-            case FieldId::AltLoc: site.altLocs = ColumnValues::texts(c, n); break;
-            case FieldId::ResidueName: site.residueNames = ColumnValues::texts(c, n); break;
-            case FieldId::InsCode: site.insCodes = ColumnValues::texts(c, n); break;
-            case FieldId::ChainName: site.chainNames = ColumnValues::texts(c, n); break;
-            case FieldId::Serial: site.serials = checked(ColumnValues::longs(c, n), c, f); break;
-            case FieldId::Charge: site.charges = checked(ColumnValues::longs(c, n), c, f); break;
-            case FieldId::SeqNum: site.seqNums = checked(ColumnValues::longs(c, n), c, f); break;
-            case FieldId::BFactor: site.bFactors = checked(ColumnValues::doubles(c, n), c, f); break;
-            case FieldId::Occupancy: site.occupancies = checked(ColumnValues::doubles(c, n), c, f); break;
-            case FieldId::X: site.xs = checked(ColumnValues::doubles(c, n), c, f); break;
-            case FieldId::Y: site.ys = checked(ColumnValues::doubles(c, n), c, f); break;
-            case FieldId::Z: site.zs = checked(ColumnValues::doubles(c, n), c, f); break;
+            case FieldId::AtomName:
+                site.atomNames = ColumnValues::texts(c, n);
+                break;
+            case FieldId::Element:
+                site.elements = ColumnValues::texts(c, n);
+                break;
+            case FieldId::AltLoc:
+                site.altLocs = ColumnValues::texts(c, n);
+                break;
+            case FieldId::ResidueName:
+                site.residueNames = ColumnValues::texts(c, n);
+                break;
+            case FieldId::InsCode:
+                site.insCodes = ColumnValues::texts(c, n);
+                break;
+            case FieldId::ChainName:
+                site.chainNames = ColumnValues::texts(c, n);
+                break;
+            case FieldId::Serial:
+                site.serials = checked(ColumnValues::longs(c, n), c, f);
+                break;
+            case FieldId::Charge:
+                site.charges = checked(ColumnValues::longs(c, n), c, f);
+                break;
+            case FieldId::SeqNum:
+                site.seqNums = checked(ColumnValues::longs(c, n), c, f);
+                break;
+            case FieldId::BFactor:
+                site.bFactors = checked(ColumnValues::doubles(c, n), c, f);
+                break;
+            case FieldId::Occupancy:
+                site.occupancies = checked(ColumnValues::doubles(c, n), c, f);
+                break;
+            case FieldId::X:
+                site.xs = checked(ColumnValues::doubles(c, n), c, f);
+                break;
+            case FieldId::Y:
+                site.ys = checked(ColumnValues::doubles(c, n), c, f);
+                break;
+            case FieldId::Z:
+                site.zs = checked(ColumnValues::doubles(c, n), c, f);
+                break;
         }
     }
     return site;

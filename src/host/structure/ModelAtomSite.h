@@ -9,6 +9,7 @@ namespace tav::structure {
 // values today), with what the file gave besides (model name, residue kinds, cell): what a file
 // of the other format is written from. A number field that holds no number throws
 // StructureFileError naming the object.
-AtomSite modelAtomSite(const hostmodel::Model& model, const StructureLayout& layout, const AtomSite& read);
+AtomSite modelAtomSite(const hostmodel::Model& model, const StructureLayout& layout,
+                       const AtomSite& read);
 
 }  // namespace tav::structure

@@ -50,7 +50,8 @@ std::string gzipped(std::string_view text) {
 void writeAll(int fd, std::string_view data) {
     size_t done = 0;
     while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, std::min(kWriteChunk, data.size() - done));
+        const ssize_t n =
+            ::write(fd, data.data() + done, std::min(kWriteChunk, data.size() - done));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) fail(std::strerror(errno));
         done += static_cast<size_t>(n);
@@ -65,7 +66,8 @@ int createBeside(const std::filesystem::path& target, std::string& tempPath) {
         tempPath = (dir / ("." + target.filename().string() + std::string(kTempMark) +
                            std::to_string(::getpid()) + "-" + std::to_string(counter++)))
                        .string();
-        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+        const int fd =
+            ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
         if (fd >= 0) return fd;
         if (errno != EEXIST) fail(std::strerror(errno));
     }

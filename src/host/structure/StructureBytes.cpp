@@ -81,7 +81,8 @@ std::string gunzip(std::string_view data) {
         const int rc = inflate(&zs, Z_NO_FLUSH);
         consumed += inChunk - zs.avail_in;
         produced += outChunk - zs.avail_out;
-        if (produced > T::GzipRatioFloor && produced / T::MaxGzipRatio > consumed) fail(T::GzipBomb);
+        if (produced > T::GzipRatioFloor && produced / T::MaxGzipRatio > consumed)
+            fail(T::GzipBomb);
         if (rc == Z_STREAM_END) {
             // Another member may follow; anything else after the data is ignored, as gzip does.
             if (!isGzip(data.substr(consumed))) break;

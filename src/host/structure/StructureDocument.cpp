@@ -36,7 +36,8 @@ bool endsWithNoCase(std::string_view s, std::string_view suffix) {
     if (s.size() < suffix.size()) return false;
     for (size_t i = 0; i < suffix.size(); ++i) {
         const char c = s[s.size() - suffix.size() + i];
-        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != suffix[i]) return false;
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != suffix[i])
+            return false;
     }
     return true;
 }
@@ -94,20 +95,48 @@ StructureLayout fill(Model& model, AtomSite& site) {
     for (const StructureField& f : kStructureFields) {
         ModelClass& cls = model.classAt(l.classOf(f.level));
         switch (f.id) {
-            case FieldId::AtomName: texts(cls, f.property, site.atomNames); break;
-            case FieldId::Element: texts(cls, f.property, site.elements); break;
-            case FieldId::AltLoc: texts(cls, f.property, site.altLocs); break;
-            case FieldId::ResidueName: texts(cls, f.property, site.residueNames); break;
-            case FieldId::InsCode: texts(cls, f.property, site.insCodes); break;
-            case FieldId::ChainName: texts(cls, f.property, site.chainNames); break;
-            case FieldId::Serial: cls.column(f.property).adopt(std::move(site.serials)); break;
-            case FieldId::Charge: cls.column(f.property).adopt(std::move(site.charges)); break;
-            case FieldId::SeqNum: cls.column(f.property).adopt(std::move(site.seqNums)); break;
-            case FieldId::BFactor: cls.column(f.property).adopt(std::move(site.bFactors)); break;
-            case FieldId::Occupancy: cls.column(f.property).adopt(std::move(site.occupancies)); break;
-            case FieldId::X: cls.column(f.property).adopt(std::move(site.xs)); break;
-            case FieldId::Y: cls.column(f.property).adopt(std::move(site.ys)); break;
-            case FieldId::Z: cls.column(f.property).adopt(std::move(site.zs)); break;
+            case FieldId::AtomName:
+                texts(cls, f.property, site.atomNames);
+                break;
+            case FieldId::Element:
+                texts(cls, f.property, site.elements);
+                break;
+            case FieldId::AltLoc:
+                texts(cls, f.property, site.altLocs);
+                break;
+            case FieldId::ResidueName:
+                texts(cls, f.property, site.residueNames);
+                break;
+            case FieldId::InsCode:
+                texts(cls, f.property, site.insCodes);
+                break;
+            case FieldId::ChainName:
+                texts(cls, f.property, site.chainNames);
+                break;
+            case FieldId::Serial:
+                cls.column(f.property).adopt(std::move(site.serials));
+                break;
+            case FieldId::Charge:
+                cls.column(f.property).adopt(std::move(site.charges));
+                break;
+            case FieldId::SeqNum:
+                cls.column(f.property).adopt(std::move(site.seqNums));
+                break;
+            case FieldId::BFactor:
+                cls.column(f.property).adopt(std::move(site.bFactors));
+                break;
+            case FieldId::Occupancy:
+                cls.column(f.property).adopt(std::move(site.occupancies));
+                break;
+            case FieldId::X:
+                cls.column(f.property).adopt(std::move(site.xs));
+                break;
+            case FieldId::Y:
+                cls.column(f.property).adopt(std::move(site.ys));
+                break;
+            case FieldId::Z:
+                cls.column(f.property).adopt(std::move(site.zs));
+                break;
         }
     }
     residues.setOwners(l.classOf(Level::Chain), std::move(site.residueChains));
@@ -174,7 +203,8 @@ std::string StructureDocument::patched(const Model& model) const {
         failFile(path_, e.what());
     }
     const EditedFields edits(model, layout_);
-    const StructurePatch::Source source{bytes.text, file_.records, file_.recordCount, file_.legacyColumns};
+    const StructurePatch::Source source{bytes.text, file_.records, file_.recordCount,
+                                        file_.legacyColumns};
     return file_.format == StructureFormat::Pdb ? StructurePatch::pdb(source, edits)
                                                 : StructurePatch::cif(source, edits);
 }
@@ -197,7 +227,9 @@ std::string StructureDocument::notes(const Model& model, bool otherFormat) const
         std::string lost;
         for (const std::string& what : file_.otherContent)
             lost += (lost.empty() ? "" : std::string(T::ListSeparator)) + what;
-        if (file_.otherModels) lost += (lost.empty() ? "" : std::string(T::ListSeparator)) + std::string(T::OtherModels);
+        if (file_.otherModels)
+            lost +=
+                (lost.empty() ? "" : std::string(T::ListSeparator)) + std::string(T::OtherModels);
         if (!lost.empty()) out += std::string(T::NotKept) + lost;
     }
     const uint32_t atoms = model.classAt(layout_.classOf(Level::Atom)).size();

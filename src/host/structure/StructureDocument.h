@@ -26,7 +26,8 @@ namespace tav::structure {
 class StructureDocument {
   public:
     // Reads the file (PDB or mmCIF, gzip-compressed or not, the format from the content).
-    static std::unique_ptr<StructureDocument> load(hostmodel::Model& model, const std::string& path);
+    static std::unique_ptr<StructureDocument> load(hostmodel::Model& model,
+                                                   const std::string& path);
 
     int32_t atomCount() const { return static_cast<int32_t>(layout_.atoms()); }
     // The atoms the selection picks, as a new scope, in file order.

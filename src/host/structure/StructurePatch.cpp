@@ -31,7 +31,9 @@ const StructureField& fieldOf(FieldId id) {
 // The text with pieces replaced, in order.
 class Splicer {
   public:
-    explicit Splicer(std::string_view text) : text_(text) { out_.reserve(text.size() + text.size() / 64); }
+    explicit Splicer(std::string_view text) : text_(text) {
+        out_.reserve(text.size() + text.size() / 64);
+    }
     void replace(size_t begin, size_t end, std::string_view with) {
         out_.append(text_.substr(copied_, begin - copied_));
         out_.append(with);
@@ -84,7 +86,8 @@ class CifPatcher : public CifCells::Visitor {
             rows_ = 1;
             for (size_t t = 0; t < items_.size(); ++t) patch(0, t, items_[t].begin, items_[t].end);
         }
-        if (rows_ != source_.recordCount) throw StructureFileError(std::string(T::AtomSiteMismatch));
+        if (rows_ != source_.recordCount)
+            throw StructureFileError(std::string(T::AtomSiteMismatch));
         return out_.finish();
     }
 
@@ -113,8 +116,8 @@ class CifPatcher : public CifCells::Visitor {
                         found = true;
                     }
             if (!found && edits_.anyChanged(f))
-                throw StructureFileError("the " + std::string(f.what) + std::string(T::NoCifColumn) +
-                                         std::string(f.cifTags[0]));
+                throw StructureFileError("the " + std::string(f.what) +
+                                         std::string(T::NoCifColumn) + std::string(f.cifTags[0]));
         }
         return out;
     }
@@ -131,7 +134,8 @@ class CifPatcher : public CifCells::Visitor {
         if (!edits_.changed(f, *atom_)) return;
         std::string text;
         try {
-            text = FieldFormat::cif(f, edits_.value(f, *atom_), source_.text.substr(begin, end - begin));
+            text = FieldFormat::cif(f, edits_.value(f, *atom_),
+                                    source_.text.substr(begin, end - begin));
         } catch (const StructureFileError& e) {
             failAt(edits_, *atom_, e.what());
         }
@@ -180,13 +184,16 @@ std::string pdb(const Source& source, const EditedFields& edits) {
             std::string text;
             try {
                 if (source.legacyColumns && legacyField(f))
-                    throw StructureFileError("the " + std::string(f.what) + std::string(T::LegacyColumns));
-                text = FieldFormat::pdb(f, edits.value(f, *atom),
-                                        f.id == FieldId::AtomName ? edits.element(*atom) : std::string());
+                    throw StructureFileError("the " + std::string(f.what) +
+                                             std::string(T::LegacyColumns));
+                text = FieldFormat::pdb(
+                    f, edits.value(f, *atom),
+                    f.id == FieldId::AtomName ? edits.element(*atom) : std::string());
             } catch (const StructureFileError& e) {
                 failAt(edits, *atom, e.what());
             }
-            if (patched.size() < f.pdbColumn + f.pdbWidth) patched.resize(f.pdbColumn + f.pdbWidth, ' ');
+            if (patched.size() < f.pdbColumn + f.pdbWidth)
+                patched.resize(f.pdbColumn + f.pdbWidth, ' ');
             patched.replace(f.pdbColumn, f.pdbWidth, text);
         }
         out.replace(line.begin, line.begin + line.text.size(), patched);

@@ -67,7 +67,8 @@ inline constexpr std::string_view Kept =
 inline constexpr std::string_view NotKept = "; not kept: ";
 inline constexpr std::string_view OtherModels = "the file's other models";
 inline constexpr std::string_view ListSeparator = ", ";
-inline constexpr std::string_view AddedAtoms = " atoms added after the file was read are not written";
+inline constexpr std::string_view AddedAtoms =
+    " atoms added after the file was read are not written";
 inline constexpr std::string_view NoteSeparator = "; ";
 
 // File names that choose a format and compression.

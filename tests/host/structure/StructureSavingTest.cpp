@@ -30,8 +30,8 @@ struct Panel {
         hostclasses::ensureRegistered();
         part->InitProperties();
         part->SetProcessScopeDelay(false);
-        part->PropertiesFunnel()->AddPropertyFunnel(property, property,
-                                                    funneledPropertyResolveBy::ScalarCompareAll, "#VT_NULL#");
+        part->PropertiesFunnel()->AddPropertyFunnel(
+            property, property, funneledPropertyResolveBy::ScalarCompareAll, "#VT_NULL#");
         host->scopeManager().SelectScope(m.Select(selection));
         part->SetSourceObject(host);
     }
@@ -136,9 +136,10 @@ TEST(StructureSaving, NothingEditedOrAnEditUndoneWritesTheSameBytes) {
         const char* package;
         const char* saveAs;
     };
-    const Case cases[] = {{ubiquitin(), "", "same.pdb"},
-                          {kBiopython / "1A8O.cif.gz", kBiopythonPackage, "same.cif"},
-                          {kPrody / "pdb1tw7_step3_charmm2namd_doubled_h36.pdb", kProdyPackage, "h36.pdb"}};
+    const Case cases[] = {
+        {ubiquitin(), "", "same.pdb"},
+        {kBiopython / "1A8O.cif.gz", kBiopythonPackage, "same.cif"},
+        {kPrody / "pdb1tw7_step3_charmm2namd_doubled_h36.pdb", kProdyPackage, "h36.pdb"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file.string());
         TAV_NEED(c.file, c.package);
@@ -213,10 +214,14 @@ TEST(StructureSaving, TheOtherFormatIsWrittenFromTheAtomsAndSaysWhatItCannotKeep
     EXPECT_EQ(printed(*pdb, "Atom", "BFactor"), printed(*m, "Atom", "BFactor"));
     // A chain name PDB can't hold, in a new file or in the file's own columns.
     cif->classAt(*cif->findClass("Chain")).column("Name").set(0, Variant("ABC"));
-    EXPECT_NE(raised([&] { cif->SaveStructure(dir.file("long.pdb")); }).description.find("at most two characters: ABC"),
+    EXPECT_NE(raised([&] {
+                  cif->SaveStructure(dir.file("long.pdb"));
+              }).description.find("at most two characters: ABC"),
               std::string::npos);
     m->classAt(*m->findClass("Chain")).column("Name").set(0, Variant("ABC"));
-    EXPECT_NE(raised([&] { m->SaveStructure(dir.file("long.pdb")); }).description.find("the chain name Str:\"ABC\" does not fit the PDB columns 21-22"),
+    EXPECT_NE(raised([&] {
+                  m->SaveStructure(dir.file("long.pdb"));
+              }).description.find("the chain name Str:\"ABC\" does not fit the PDB columns 21-22"),
               std::string::npos);
 }
 
@@ -227,13 +232,16 @@ TEST(StructureSaving, AValueTheLayoutCannotHoldIsRefusedAndNothingIsWritten) {
         const char* message;
     };
     const Case cases[] = {
-        {"BFactor", Variant::R8(12345.6), "the B-factor R8:12345.6 does not fit the PDB columns 61-66"},
-        {"X", Variant::R8(-12345.678), "the x coordinate R8:-12345.678 does not fit the PDB columns 31-38"},
+        {"BFactor", Variant::R8(12345.6),
+         "the B-factor R8:12345.6 does not fit the PDB columns 61-66"},
+        {"X", Variant::R8(-12345.678),
+         "the x coordinate R8:-12345.678 does not fit the PDB columns 31-38"},
         {"Charge", Variant::I4(12), "the charge I4:12 does not fit the PDB columns 79-80"},
         {"Element", Variant("ABC"), "the element Str:\"ABC\" does not fit"},
         {"Name", Variant("CA1234"), "the name Str:\"CA1234\" does not fit"},
         {"Occupancy", Variant("much"), "the occupancy is not a number: Str:\"much\""},
-        {"Y", Variant::R8(std::numeric_limits<double>::quiet_NaN()), "the y coordinate is not a number"},
+        {"Y", Variant::R8(std::numeric_limits<double>::quiet_NaN()),
+         "the y coordinate is not a number"},
         {"Serial", Variant::I4(99999999), "the serial I4:99999999 does not fit"},
     };
     for (const Case& c : cases) {
@@ -287,7 +295,8 @@ TEST(StructureSaving, LegacyColumnsKeepTheirIdentifiers) {
     EXPECT_EQ(lines(readText(dir.file("out.pdb"))).back().substr(72), "1UBI   1");
     atoms.column("Element").set(0, Variant("C"));
     const Raised e = raised([&] { m->SaveStructure(dir.file("out.pdb")); });
-    EXPECT_NE(e.description.find("columns 73-80 of this file hold an identifier"), std::string::npos)
+    EXPECT_NE(e.description.find("columns 73-80 of this file hold an identifier"),
+              std::string::npos)
         << e.description;
 }
 

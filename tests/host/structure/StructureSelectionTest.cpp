@@ -20,7 +20,8 @@ using Pick = std::function<bool(const PdbAtom&)>;
 std::vector<uint32_t> selected(Model& m, const std::string& selection) {
     std::vector<uint32_t> rows;
     const Ref<hostmodel::Scope> s = m.Select(selection);
-    for (const hostmodel::ScopeRun& run : s->runs()) rows.insert(rows.end(), run.rows->begin(), run.rows->end());
+    for (const hostmodel::ScopeRun& run : s->runs())
+        rows.insert(rows.end(), run.rows->begin(), run.rows->end());
     return rows;
 }
 
@@ -31,7 +32,9 @@ std::vector<uint32_t> picked(const std::vector<PdbAtom>& atoms, const Pick& pick
     return rows;
 }
 
-bool water(const PdbAtom& a) { return a.residue == "HOH"; }
+bool water(const PdbAtom& a) {
+    return a.residue == "HOH";
+}
 
 struct Case {
     const char* selection;
@@ -55,15 +58,22 @@ TEST(StructureSelection, PicksWhatAPlainReadingOfTheRecordsPicks) {
         {
             {"", [](const PdbAtom&) { return true; }},
             {"*", [](const PdbAtom&) { return true; }},
-            {"//A/10-12/CA", [](const PdbAtom& a) { return a.seq >= 10 && a.seq <= 12 && a.name == "CA"; }},
+            {"//A/10-12/CA",
+             [](const PdbAtom& a) { return a.seq >= 10 && a.seq <= 12 && a.name == "CA"; }},
             {"//A/10", [](const PdbAtom& a) { return a.seq == 10; }},
             {"A/10/N", [](const PdbAtom& a) { return a.seq == 10 && a.name == "N"; }},
             {"//A/70-", [](const PdbAtom& a) { return a.seq >= 70; }},
             {"//A/-5", [](const PdbAtom& a) { return a.seq <= 5; }},
             {"//B/", [](const PdbAtom&) { return false; }},
             {"/2//", [](const PdbAtom&) { return false; }},
-            {"/1/*/5-8/[N,O]", [](const PdbAtom& a) { return a.seq >= 5 && a.seq <= 8 && (a.element == "N" || a.element == "O"); }},
-            {"//A/(GLY,ALA)/CA", [](const PdbAtom& a) { return (a.residue == "GLY" || a.residue == "ALA") && a.name == "CA"; }},
+            {"/1/*/5-8/[N,O]",
+             [](const PdbAtom& a) {
+                 return a.seq >= 5 && a.seq <= 8 && (a.element == "N" || a.element == "O");
+             }},
+            {"//A/(GLY,ALA)/CA",
+             [](const PdbAtom& a) {
+                 return (a.residue == "GLY" || a.residue == "ALA") && a.name == "CA";
+             }},
             {"//A/1-3/!CA", [](const PdbAtom& a) { return a.seq <= 3 && a.name != "CA"; }},
             {"//A/(HOH)", water},
             {";solvent", water},
@@ -99,12 +109,14 @@ TEST(StructureSelection, FiltersReadEditedValues) {
 TEST(StructureSelection, MalformedSelectionsAreErrorFiveNamingThem) {
     const auto m = makeRef<Model>();
     m->LoadStructure(ubiquitin());
-    for (const char* bad : {"//A/10/CA[", "//A/(ALA", "//A/10/[Qq]", ";b>>3", ";x<2", "//A/10/CA/x", "/x/"}) {
+    for (const char* bad :
+         {"//A/10/CA[", "//A/(ALA", "//A/10/[Qq]", ";b>>3", ";x<2", "//A/10/CA/x", "/x/"}) {
         SCOPED_TRACE(bad);
         const Raised e = raised([&] { m->Select(bad); });
         EXPECT_EQ(e.number, 5);
         EXPECT_EQ(e.source, "Model");
-        EXPECT_NE(e.description.find(std::string("\"") + bad + "\""), std::string::npos) << e.description;
+        EXPECT_NE(e.description.find(std::string("\"") + bad + "\""), std::string::npos)
+            << e.description;
     }
     const auto empty = makeRef<Model>();
     EXPECT_EQ(raised([&] { empty->Select("//A"); }).number, 5);

@@ -12,7 +12,13 @@ namespace tav::structure {
 enum class StructureFormat : uint8_t { Pdb, Mmcif };
 
 // What a residue belongs to, as the field classifies it (the values are gemmi's EntityType).
-enum class EntityKind : uint8_t { Unknown = 0, Polymer = 1, NonPolymer = 2, Branched = 3, Water = 4 };
+enum class EntityKind : uint8_t {
+    Unknown = 0,
+    Polymer = 1,
+    NonPolymer = 2,
+    Branched = 3,
+    Water = 4
+};
 
 // A stretch of a file's atom records (PDB ATOM/HETATM lines, mmCIF _atom_site rows), by their
 // position among all of them: the records of the model that was read.

@@ -5,7 +5,8 @@ namespace tav::structure {
 void AtomSiteBuilder::reserve(size_t atoms) {
     for (TextColumnBuilder* b : {&atomNames, &elements, &altLocs}) b->reserve(atoms);
     for (auto* v : {&site.serials, &site.charges}) v->reserve(atoms);
-    for (auto* v : {&site.bFactors, &site.occupancies, &site.xs, &site.ys, &site.zs}) v->reserve(atoms);
+    for (auto* v : {&site.bFactors, &site.occupancies, &site.xs, &site.ys, &site.zs})
+        v->reserve(atoms);
     site.atomResidues.reserve(atoms);
 }
 
@@ -17,7 +18,8 @@ void AtomSiteBuilder::finishColumns() {
     site.insCodes = insCodes.finish();
     site.chainNames = chainNames.finish();
     for (auto* v : {&site.serials, &site.charges}) v->shrink_to_fit();
-    for (auto* v : {&site.bFactors, &site.occupancies, &site.xs, &site.ys, &site.zs}) v->shrink_to_fit();
+    for (auto* v : {&site.bFactors, &site.occupancies, &site.xs, &site.ys, &site.zs})
+        v->shrink_to_fit();
     site.atomResidues.shrink_to_fit();
 }
 

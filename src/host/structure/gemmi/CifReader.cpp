@@ -9,9 +9,9 @@
 #include <cmath>
 #include <map>
 
+#include "host/structure/gemmi/AtomSiteBuilder.h"
 #include "host/structure/gemmi/Residues.h"
 #include "host/structure/gemmi/StructureFileText.h"
-#include "host/structure/gemmi/AtomSiteBuilder.h"
 #include "host/structure/gemmi/StructureReaders.h"
 
 namespace tav::structure::readers {
@@ -50,12 +50,26 @@ enum Tag : int {
 };
 // The others are optional here: the ones the reading needs are checked one by one, to say
 // which is missing.
-const std::vector<std::string> kTags = {
-    "Cartn_x",           "?Cartn_y",           "?Cartn_z",         "?id",
-    "?group_PDB",        "?type_symbol",       "?label_atom_id",   "?label_alt_id",
-    "?label_comp_id",    "?label_asym_id",     "?label_entity_id", "?pdbx_PDB_ins_code",
-    "?occupancy",        "?B_iso_or_equiv",    "?pdbx_formal_charge", "?auth_seq_id",
-    "?auth_comp_id",     "?auth_asym_id",      "?auth_atom_id",    "?pdbx_PDB_model_num"};
+const std::vector<std::string> kTags = {"Cartn_x",
+                                        "?Cartn_y",
+                                        "?Cartn_z",
+                                        "?id",
+                                        "?group_PDB",
+                                        "?type_symbol",
+                                        "?label_atom_id",
+                                        "?label_alt_id",
+                                        "?label_comp_id",
+                                        "?label_asym_id",
+                                        "?label_entity_id",
+                                        "?pdbx_PDB_ins_code",
+                                        "?occupancy",
+                                        "?B_iso_or_equiv",
+                                        "?pdbx_formal_charge",
+                                        "?auth_seq_id",
+                                        "?auth_comp_id",
+                                        "?auth_asym_id",
+                                        "?auth_atom_id",
+                                        "?pdbx_PDB_model_num"};
 
 // A cell's text: quotes and text-field markers taken away, "" for ? and . (no value).
 std::string_view text(const std::string& raw) {
@@ -124,7 +138,8 @@ class CifReader {
     // _entity.type by entity id.
     void entityKinds() {
         for (auto row : block_.find(T::Entity, {"id", "type"}))
-            entities_[row.str(0)] = static_cast<EntityKind>(gemmi::entity_type_from_string(row.str(1)));
+            entities_[row.str(0)] =
+                static_cast<EntityKind>(gemmi::entity_type_from_string(row.str(1)));
     }
 
     double number(const cif::Table::Row& row, int tag, size_t r, const char* what) {
@@ -215,7 +230,8 @@ class CifReader {
             if (it != entities_.end()) kind = it->second;
         }
         site_.entityKinds.push_back(kind);
-        subchains_.emplace_back(row.has(kLabelAsymId) ? text(row[kLabelAsymId]) : std::string_view());
+        subchains_.emplace_back(row.has(kLabelAsymId) ? text(row[kLabelAsymId])
+                                                      : std::string_view());
     }
 
     // Residues of no known entity: by their subchain (label_asym_id), as gemmi guesses.
@@ -229,8 +245,8 @@ class CifReader {
             EntityKind kind = site_.entityKinds[first];
             if (kind == EntityKind::Unknown) {
                 kind = isWater(site_.residueNames.at(first)) ? EntityKind::Water
-                       : last - first > 1 ? EntityKind::Polymer
-                                          : EntityKind::NonPolymer;
+                       : last - first > 1                    ? EntityKind::Polymer
+                                                             : EntityKind::NonPolymer;
                 for (size_t r = first; r < last; ++r)
                     if (site_.entityKinds[r] == EntityKind::Unknown) site_.entityKinds[r] = kind;
             }
@@ -246,8 +262,8 @@ class CifReader {
 
     void crystal() {
         Crystal& c = site_.crystal;
-        cif::Table cell = block_.find(T::Cell, {"length_a", "length_b", "length_c",
-                                                       "angle_alpha", "angle_beta", "angle_gamma"});
+        cif::Table cell = block_.find(T::Cell, {"length_a", "length_b", "length_c", "angle_alpha",
+                                                "angle_beta", "angle_gamma"});
         if (cell.ok() && cell.length() == 1) {
             const auto row = cell.one();
             c.known = true;
@@ -287,7 +303,8 @@ AtomSite readMmcif(std::string_view text, const std::string& name) {
         // The parser names the place as "NAME:LINE:COLUMN: what"; the caller names the file.
         const std::string what = e.what();
         const std::string place = name + ":";
-        throw StructureFileError(what.rfind(place, 0) == 0 ? T::Line + what.substr(place.size()) : what);
+        throw StructureFileError(what.rfind(place, 0) == 0 ? T::Line + what.substr(place.size())
+                                                           : what);
     }
     if (doc.blocks.empty()) throw StructureFileError(T::NoBlock);
     return CifReader(doc.blocks.front()).read();

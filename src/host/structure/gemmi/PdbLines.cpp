@@ -4,7 +4,9 @@ namespace tav::structure {
 
 namespace {
 
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // The first four characters, upper-cased; what is missing reads as blank.
 bool startsWith(std::string_view line, std::string_view name) {

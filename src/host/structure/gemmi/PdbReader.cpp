@@ -7,10 +7,10 @@
 #include <cstring>
 #include <map>
 
+#include "host/structure/gemmi/AtomSiteBuilder.h"
 #include "host/structure/gemmi/PdbLines.h"
 #include "host/structure/gemmi/Residues.h"
 #include "host/structure/gemmi/StructureFileText.h"
-#include "host/structure/gemmi/AtomSiteBuilder.h"
 #include "host/structure/gemmi/StructureReaders.h"
 
 namespace tav::structure::readers {
@@ -35,9 +35,15 @@ constexpr double kDefaultB = 20.0;
 constexpr size_t kMaxContentNames = 100;
 constexpr size_t kRecordNameWidth = 6;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isAlpha(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isAlpha(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trimmed(const char* p, size_t n) {
     while (n > 0 && isBlank(*p)) ++p, --n;
@@ -183,8 +189,8 @@ class PdbReader {
         if (!isDigit(digit)) return 0;
         if (sign != '+' && sign != '-' && sign != ' ')
             throw StructureFileError(lineMessage(
-                line.number, std::string(T::BadCharge) +
-                                 std::string(buf_ + kChargeDigit, 2) + T::Quote));
+                line.number,
+                std::string(T::BadCharge) + std::string(buf_ + kChargeDigit, 2) + T::Quote));
         return (digit - '0') * (sign == '-' ? -1 : 1);
     }
 
@@ -218,7 +224,8 @@ class PdbReader {
             startResidue(key);
 
         b_.atomNames.add(trimmed(buf_ + kName, 4));
-        b_.altLocs.add(buf_[kAltLoc] == ' ' ? std::string_view() : std::string_view(buf_ + kAltLoc, 1));
+        b_.altLocs.add(buf_[kAltLoc] == ' ' ? std::string_view()
+                                            : std::string_view(buf_ + kAltLoc, 1));
         b_.elements.add(element());
         site_.serials.push_back(pdb::read_serial(buf_ + kSerial));
         site_.charges.push_back(charge(line));
@@ -275,7 +282,8 @@ class PdbReader {
     }
 
     void other(const PdbLine& line) {
-        const std::string name(trimmed(line.text.data(), std::min(line.text.size(), kRecordNameWidth)));
+        const std::string name(
+            trimmed(line.text.data(), std::min(line.text.size(), kRecordNameWidth)));
         if (name == T::Cryst1) {
             crystal(line);  // kept in either format
             return;
@@ -306,12 +314,13 @@ class PdbReader {
             const size_t first = chains_[c].firstResidue;
             const size_t last = c + 1 < chains_.size() ? chains_[c + 1].firstResidue : residues;
             bool unknown = false;
-            for (size_t r = first; r < last; ++r) unknown |= residueKinds_[r] == EntityKind::Unknown;
+            for (size_t r = first; r < last; ++r)
+                unknown |= residueKinds_[r] == EntityKind::Unknown;
             if (!unknown) continue;
             gemmi::Chain chain(chains_[c].name);
             for (size_t r = first; r < last; ++r) {
-                gemmi::Residue res(gemmi::ResidueId{gemmi::SeqId(site_.seqNums[r], ' '), {},
-                                                    site_.residueNames.at(r)});
+                gemmi::Residue res(gemmi::ResidueId{
+                    gemmi::SeqId(site_.seqNums[r], ' '), {}, site_.residueNames.at(r)});
                 res.entity_type = static_cast<gemmi::EntityType>(residueKinds_[r]);
                 const uint32_t end = r + 1 < residues ? residueStarts_[r + 1]
                                                       : static_cast<uint32_t>(site_.atomCount());

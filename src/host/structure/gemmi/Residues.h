@@ -12,8 +12,8 @@ inline bool isWater(std::string_view name) {
         if (water.size() != name.size()) continue;
         bool same = true;
         for (size_t i = 0; i < name.size(); ++i) {
-            const char c = name[i] >= 'a' && name[i] <= 'z' ? static_cast<char>(name[i] - 'a' + 'A')
-                                                            : name[i];
+            const char c =
+                name[i] >= 'a' && name[i] <= 'z' ? static_cast<char>(name[i] - 'a' + 'A') : name[i];
             same = same && c == water[i];
         }
         if (same) return true;

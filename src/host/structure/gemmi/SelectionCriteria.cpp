@@ -69,9 +69,11 @@ SelectionCriteria::SelectionCriteria(const std::string& text) : impl_(std::make_
         // gemmi ends its message with the whole selection, which ours quotes already.
         std::string why = e.what();
         const std::string tail = ": " + text;
-        if (why.size() >= tail.size() && why.compare(why.size() - tail.size(), tail.size(), tail) == 0)
+        if (why.size() >= tail.size() &&
+            why.compare(why.size() - tail.size(), tail.size(), tail) == 0)
             why.resize(why.size() - tail.size());
-        throw StructureFileError(std::string(T::BadSelection) + quoted(text) + T::SelectionEnd + why);
+        throw StructureFileError(std::string(T::BadSelection) + quoted(text) + T::SelectionEnd +
+                                 why);
     }
 }
 
@@ -98,8 +100,8 @@ bool SelectionCriteria::residue(const std::string& name, int seqNum, char icode,
 
 bool SelectionCriteria::everyAtom() const {
     const gemmi::Selection& s = impl_->sel;
-    return s.atom_names.all && s.elements.empty() && s.altlocs.all && s.atom_flags.pattern.empty() &&
-           s.atom_inequalities.empty();
+    return s.atom_names.all && s.elements.empty() && s.altlocs.all &&
+           s.atom_flags.pattern.empty() && s.atom_inequalities.empty();
 }
 
 bool SelectionCriteria::atomName(const std::string& name) const {

@@ -14,7 +14,8 @@ inline constexpr const char* Colon = ": ";
 inline constexpr const char* Quote = "\"";
 inline constexpr const char* NotANumber = " is not a number: \"";
 inline constexpr const char* NoAtoms = "the file holds no atoms";
-inline constexpr const char* ShortAtomLine = "the atom record ends before its coordinates (column 54)";
+inline constexpr const char* ShortAtomLine =
+    "the atom record ends before its coordinates (column 54)";
 inline constexpr const char* BadCharge = "the charge in columns 79-80 is not like 2+ or 1-: \"";
 inline constexpr const char* X = "the x coordinate";
 inline constexpr const char* Y = "the y coordinate";

@@ -24,11 +24,13 @@ gemmi::Structure structureOf(const AtomSite& site, const std::string& name) {
     size_t atom = 0;
     for (size_t r = 0; r < site.residueCount(); ++r) {
         const uint32_t c = site.residueChains[r];
-        if (r == 0 || c != site.residueChains[r - 1]) model.chains.emplace_back(site.chainNames.at(c));
+        if (r == 0 || c != site.residueChains[r - 1])
+            model.chains.emplace_back(site.chainNames.at(c));
         const std::string& ins = site.insCodes.at(r);
-        gemmi::Residue res(gemmi::ResidueId{gemmi::SeqId(site.seqNums[r], ins.empty() ? ' ' : ins[0]),
-                                            {},
-                                            site.residueNames.at(r)});
+        gemmi::Residue res(
+            gemmi::ResidueId{gemmi::SeqId(site.seqNums[r], ins.empty() ? ' ' : ins[0]),
+                             {},
+                             site.residueNames.at(r)});
         res.het_flag = site.hetFlags[r];
         res.entity_type = static_cast<gemmi::EntityType>(site.entityKinds[r]);
         for (; atom < site.atomCount() && site.atomResidues[atom] == r; ++atom) {

@@ -32,7 +32,7 @@ class TextColumnBuilder {
     uint32_t newCode(std::string_view text);
 
     TextColumn column_;
-    std::unordered_map<uint64_t, uint32_t> short_;   // texts of up to 7 bytes
+    std::unordered_map<uint64_t, uint32_t> short_;    // texts of up to 7 bytes
     std::unordered_map<std::string, uint32_t> long_;  // longer ones
     uint64_t lastKey_ = ~uint64_t{0};
     uint32_t lastCode_ = 0;
