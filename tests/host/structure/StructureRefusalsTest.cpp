@@ -108,17 +108,17 @@ TEST(StructureRefusals, WhatCannotBeAStructureIsNamedAndNothingIsLoaded) {
 
 TEST(StructureRefusals, WhatIsNoFileIsNamed) {
     TempDir dir;
-    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600),
-              0);  // would block a reader waiting for a writer
+    // A FIFO would keep a plain reader waiting for a writer.
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
     const auto m = makeRef<Model>();
-    for (const auto& [path, message] : std::vector<std::pair<std::string, std::string>>{
+    for (const auto& c : std::vector<std::pair<std::string, std::string>>{
              {dir.file("missing.pdb"), "cannot be opened: No such file or directory"},
              {dir.file(""), "not a regular file"},
              {dir.file("fifo"), "not a regular file"},
              {"/dev/zero", "not a regular file"}}) {
-        const Raised e = raised([&] { m->LoadStructure(path); });
+        const Raised e = raised([&] { m->LoadStructure(c.first); });
         EXPECT_EQ(e.number, 5);
-        EXPECT_NE(e.description.find(message), std::string::npos) << e.description;
+        EXPECT_NE(e.description.find(c.second), std::string::npos) << e.description;
     }
     EXPECT_EQ(m->Count(), 0);
 }
