@@ -141,7 +141,7 @@ uint64_t StructureBytes::hashOf(std::string_view text) {
         h = ((h << kRotate) | (h >> (64 - kRotate))) * kMul2;
     }
     uint64_t tail = 0;
-    std::memcpy(&tail, text.data() + i, text.size() - i);
+    if (i < text.size()) std::memcpy(&tail, text.data() + i, text.size() - i);
     h ^= tail * kMul1;
     h ^= h >> 29;
     h *= kMul2;

@@ -164,7 +164,7 @@ std::unique_ptr<StructureDocument> StructureDocument::load(Model& model, const s
         doc->stamp_ = bytes.stamp;
         doc->hash_ = bytes.hash;
     } catch (const StructureFileError& e) {
-        failFile(path, e.what());
+        failFile(path, e.message());
     }
     doc->path_ = path;
     doc->layout_ = fill(model, doc->file_);
@@ -178,7 +178,7 @@ Ref<hostmodel::Scope> StructureDocument::select(Model& model, const std::string&
         const SelectionCriteria criteria(selection);
         rows = AtomSelector::select({model, layout_, file_.modelName, file_.entityKinds}, criteria);
     } catch (const StructureFileError& e) {
-        fail(e.what());
+        fail(e.message());
     }
     Ref<hostmodel::Scope> scope = makeRef<hostmodel::Scope>();
     scope->addRows(Ref<Model>(&model), layout_.classOf(Level::Atom),
@@ -200,7 +200,7 @@ std::string StructureDocument::patched(const Model& model) const {
         if (bytes.hash != hash_ || bytes.stamp != stamp_)
             throw StructureFileError(std::string(T::ChangedOnDisk));
     } catch (const StructureFileError& e) {
-        failFile(path_, e.what());
+        failFile(path_, e.message());
     }
     const EditedFields edits(model, layout_);
     const StructurePatch::Source source{bytes.text, file_.records, file_.recordCount,
@@ -251,7 +251,7 @@ std::string StructureDocument::save(Model& model, const std::string& path) {
         text = otherFormat ? inOtherFormat(model, format) : patched(model);
         stamp = writeFileAtomically(path, text, gzip);
     } catch (const StructureFileError& e) {
-        failFile(path, e.what());
+        failFile(path, e.message());
     }
     if (intoOriginal) {
         stamp_ = stamp;

@@ -137,7 +137,7 @@ class CifPatcher : public CifCells::Visitor {
             text = FieldFormat::cif(f, edits_.value(f, *atom_),
                                     source_.text.substr(begin, end - begin));
         } catch (const StructureFileError& e) {
-            failAt(edits_, *atom_, e.what());
+            failAt(edits_, *atom_, e.message());
         }
         out_.replace(begin, end, text);
     }
@@ -190,7 +190,7 @@ std::string pdb(const Source& source, const EditedFields& edits) {
                     f, edits.value(f, *atom),
                     f.id == FieldId::AtomName ? edits.element(*atom) : std::string());
             } catch (const StructureFileError& e) {
-                failAt(edits, *atom, e.what());
+                failAt(edits, *atom, e.message());
             }
             if (patched.size() < f.pdbColumn + f.pdbWidth)
                 patched.resize(f.pdbColumn + f.pdbWidth, ' ');

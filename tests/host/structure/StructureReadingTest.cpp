@@ -149,6 +149,20 @@ TEST(StructureReading, LegacyIdentifiersInColumns73To80AreNotElementsOrCharges) 
     }
 }
 
+// Bytes beyond ASCII in a residue name load (gemmi's residue tables can't be asked about them),
+// and refuse the other format, whose residue names are ASCII.
+TEST(StructureReading, ResidueNamesBeyondAsciiLoad) {
+    TempDir dir;
+    writeText(dir.file("odd.pdb"),
+              "ATOM      1  CA  \xC3\xA9" "A A   1      11.104   6.134  -6.504  1.00  0.00           C\n"
+              "ATOM      2  CA  ALA A   2      11.639   6.071  -5.147  1.00  0.00           C\n");
+    const auto m = makeRef<Model>();
+    EXPECT_EQ(m->LoadStructure(dir.file("odd.pdb")), 2);
+    EXPECT_EQ(column(*m, "Residue", "Name")[0].str(), "\xC3\xA9" "A");
+    const Raised e = raised([&] { m->SaveStructure(dir.file("odd.cif")); });
+    EXPECT_NE(e.description.find("a residue name of the other format is ASCII"), std::string::npos) << e.description;
+}
+
 TEST(StructureReading, TheRibosomeLoadsSelectsAndSaves) {
     const auto cif = kPrody / "mmcif_6zu5.cif";
     TAV_NEED(cif, kProdyPackage);

@@ -76,10 +76,16 @@ struct AtomSite {
     size_t chainCount() const { return chainNames.codes.size(); }
 };
 
-// A structure file that cannot be read or written; the message names what is wrong.
+// A structure file that cannot be read or written; the message names what is wrong. It keeps
+// the message whole (what() would end it at a NUL byte that a selection may hold).
 class StructureFileError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit StructureFileError(const std::string& message)
+        : std::runtime_error(message), message_(message) {}
+    const std::string& message() const noexcept { return message_; }
+
+  private:
+    std::string message_;
 };
 
 }  // namespace tav::structure

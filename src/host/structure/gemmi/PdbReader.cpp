@@ -320,7 +320,7 @@ class PdbReader {
             gemmi::Chain chain(chains_[c].name);
             for (size_t r = first; r < last; ++r) {
                 gemmi::Residue res(gemmi::ResidueId{
-                    gemmi::SeqId(site_.seqNums[r], ' '), {}, site_.residueNames.at(r)});
+                    gemmi::SeqId(site_.seqNums[r], ' '), {}, forTables(site_.residueNames.at(r))});
                 res.entity_type = static_cast<gemmi::EntityType>(residueKinds_[r]);
                 const uint32_t end = r + 1 < residues ? residueStarts_[r + 1]
                                                       : static_cast<uint32_t>(site_.atomCount());

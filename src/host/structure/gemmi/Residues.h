@@ -1,5 +1,6 @@
 #pragma once
 // Plain C++17 (see AtomSite.h).
+#include <string>
 #include <string_view>
 
 #include "host/structure/gemmi/StructureFileText.h"
@@ -19,6 +20,21 @@ inline bool isWater(std::string_view name) {
         if (same) return true;
     }
     return false;
+}
+
+// gemmi's residue tables key names by their bytes as signed characters, which is undefined for
+// bytes beyond ASCII; no tabulated name has one, so such bytes read as '?' when a table is asked.
+inline bool isAscii(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+inline std::string forTables(const std::string& name) {
+    if (isAscii(name)) return name;
+    std::string out = name;
+    for (char& c : out)
+        if (static_cast<unsigned char>(c) >= 0x80) c = '?';
+    return out;
 }
 
 }  // namespace tav::structure

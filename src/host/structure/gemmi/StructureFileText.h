@@ -32,6 +32,7 @@ inline constexpr const char* Row = "_atom_site row ";
 inline constexpr const char* BadSelection = "Invalid selection \"";
 inline constexpr const char* SelectionEnd = "\": ";
 inline constexpr const char* Ellipsis = "...";
+inline constexpr const char* NotAscii = "a residue name of the other format is ASCII, not: ";
 inline constexpr size_t MaxQuoted = 200;
 
 // The model a file without model records has.

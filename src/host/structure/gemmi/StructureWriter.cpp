@@ -1,5 +1,7 @@
 #include "host/structure/gemmi/StructureWriter.h"
 
+#include "host/structure/gemmi/Residues.h"
+
 #include <gemmi/polyheur.hpp>
 #include <gemmi/to_cif.hpp>
 #include <gemmi/to_mmcif.hpp>
@@ -54,6 +56,10 @@ gemmi::Structure structureOf(const AtomSite& site, const std::string& name) {
 }  // namespace
 
 std::string writeFile(const AtomSite& site, StructureFormat format, const std::string& name) {
+    // Residue names are ASCII in both formats (and gemmi's tables need them so).
+    for (const std::string& residue : site.residueNames.texts)
+        if (!isAscii(residue))
+            throw StructureFileError(std::string(StructureFileText::NotAscii) + residue);
     gemmi::Structure st = structureOf(site, name);
     std::ostringstream os;
     try {

@@ -12,7 +12,7 @@ constexpr size_t kPackedBytes = 7;
 uint64_t pack(std::string_view text) {
     uint64_t key = text.size();
     uint64_t bytes = 0;
-    std::memcpy(&bytes, text.data(), text.size());
+    if (!text.empty()) std::memcpy(&bytes, text.data(), text.size());
     return key | (bytes << 8);
 }
 
