@@ -1,4 +1,5 @@
 // Reading the atoms of a PDB file with gemmi's field rules (pdb.hpp), in file order.
+#include <gemmi/atof.hpp>
 #include <gemmi/pdb.hpp>
 #include <gemmi/polyheur.hpp>
 
@@ -75,9 +76,8 @@ enum class Number : uint8_t { Blank, Read, Bad };
 Number readNumber(const char* p, size_t n, double& out) {
     const std::string_view s = trimmed(p, n);
     if (s.empty()) return Number::Blank;
-    const char* b = s.data() + (s.front() == '+' ? 1 : 0);
     const char* e = s.data() + s.size();
-    const auto r = std::from_chars(b, e, out);
+    const auto r = gemmi::fast_from_chars(s.data(), e, out);  // exact, and fast
     return r.ec == std::errc() && r.ptr == e && std::isfinite(out) ? Number::Read : Number::Bad;
 }
 

@@ -31,9 +31,20 @@ class TextColumnBuilder {
     uint32_t codeOf(std::string_view text);
     uint32_t newCode(std::string_view text);
 
+    // Texts of up to 7 bytes by their packed key, in an open-addressed table (a power of two of
+    // slots, at most half full); longer ones in a map.
+    struct Slot {
+        uint64_t key = kEmptySlot;
+        uint32_t code = 0;
+    };
+    static constexpr uint64_t kEmptySlot = ~uint64_t{0};
+    uint32_t shortCode(uint64_t key, std::string_view text);
+    void growSlots();
+
     TextColumn column_;
-    std::unordered_map<uint64_t, uint32_t> short_;    // texts of up to 7 bytes
-    std::unordered_map<std::string, uint32_t> long_;  // longer ones
+    std::vector<Slot> slots_;
+    size_t shortCount_ = 0;
+    std::unordered_map<std::string, uint32_t> long_;
     uint64_t lastKey_ = ~uint64_t{0};
     uint32_t lastCode_ = 0;
 };
