@@ -13,21 +13,27 @@
 //   Undo              that operation undone (every atom gets its old value back)
 //   ModelMemory       the heap the model takes per atom (glibc's mallinfo2: in-use chunks plus
 //                     mapped blocks, before and after building it), in the counter bytes_per_atom
+//   FormItems/N       a form file with a model of N item lines (each an atom with a charge) and a
+//                     container selecting two of them, read and loaded (tavparts run's load):
+//                     linear in N
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
 
 #include <memory>
 #include <numeric>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "host/forms/FormFile.h"
+#include "host/forms/FormRunner.h"
 #include "host/framework/HostClasses.h"
 #include "host/model/Container.h"
 #include "host/model/Model.h"
 #include "host/model/Schema.h"
 #include "host/model/Scope.h"
 #include "scope/SrcPart_InScopeIsdObjS.h"
+#include "support/HeapInUse.h"
 
 namespace tav {
 namespace {
@@ -135,24 +141,33 @@ void Undo(benchmark::State& state) {
 }
 BENCHMARK(Undo)->Unit(benchmark::kMillisecond);
 
-size_t heapInUse() {
-    const struct mallinfo2 mi = mallinfo2();
-    return mi.uordblks + mi.hblkhd;
-}
-
 void ModelMemory(benchmark::State& state) {
     double perAtom = 0, counted = 0;
     for (auto _ : state) {
-        const size_t before = heapInUse();
+        const size_t before = bench::heapInUse();
         auto atoms = std::make_unique<MillionAtoms>();
         atoms->rows.reset();  // the selection is not the model's
-        perAtom = static_cast<double>(heapInUse() - before) / kAtoms;
+        perAtom = static_cast<double>(bench::heapInUse() - before) / kAtoms;
         counted = static_cast<double>(atoms->model->bytes()) / kAtoms;
     }
     state.counters["bytes_per_atom"] = perAtom;
     state.counters["counted_bytes_per_atom"] = counted;
 }
 BENCHMARK(ModelMemory)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void FormItems(benchmark::State& state) {
+    const auto items = static_cast<size_t>(state.range(0));
+    std::string text = "schema Charge I4:3\nmodel m\n    columns Charge\n";
+    for (size_t i = 0; i < items; ++i) text += "    item a" + std::to_string(i) + " Atom R8:0.1\n";
+    text += "container host a0 a" + std::to_string(items - 1) + "\n";
+    for (auto _ : state) {
+        std::ostringstream out;
+        FormRunner runner(out);
+        runner.load(FormFile::parse(text, "items.form"));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(items));
+}
+BENCHMARK(FormItems)->Arg(10'000)->Arg(100'000)->Arg(200'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tav

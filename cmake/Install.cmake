@@ -1,5 +1,5 @@
 # cmake --install: the public API's headers under include/tavparts/, the static libraries with
-# exported targets (TAVParts::automation, ::parts, ::host; ::state and ::qt as components),
+# exported targets (TAVParts::automation, ::parts, ::host with ::gemmi; ::state and ::qt as components),
 # libTAVParts.so, the tavparts tool, a package configuration with its version file, tavparts.pc
 # with tavparts-state.pc and tavparts-qt.pc beside it, and the docs and examples.
 include(CMakePackageConfigHelpers)
@@ -11,7 +11,7 @@ set(TAV_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/TAVParts)
 # rely on them: a program that includes one of their headers does not compile.
 set(TAV_PUBLIC_DIRS automation/values automation/locale automation/conversions automation/operators automation/format
     automation/objects automation/server contracts util glues expr direct sources scope
-    host/framework host/controls host/objects host/state)
+    host/framework host/controls host/objects host/model host/state)
 if(TARGET tav_qt)
   list(APPEND TAV_PUBLIC_DIRS qt)
 endif()
@@ -25,7 +25,7 @@ foreach(dir IN LISTS TAV_PUBLIC_DIRS)
 endforeach()
 
 # One export set per component, so that a consumer finds only the dependencies it asks for.
-install(TARGETS tav_automation tavparts tav_host EXPORT TAVPartsTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(TARGETS tav_automation tavparts tav_gemmi tav_host EXPORT TAVPartsTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(EXPORT TAVPartsTargets NAMESPACE TAVParts:: DESTINATION ${TAV_CMAKE_DIR})
 install(TARGETS tav_state EXPORT TAVPartsStateTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(EXPORT TAVPartsStateTargets NAMESPACE TAVParts:: DESTINATION ${TAV_CMAKE_DIR})

@@ -1,12 +1,16 @@
 // Form files, read, loaded and run step by step as `tavparts run` does: a form that cannot be
 // read or loaded is refused with its file and line, and its edits apply or fail in the form.
+// A form may save a structure file, so each one runs in a scratch folder.
 #include <sstream>
 
 #include "FuzzInput.h"
+#include "ScratchFolder.h"
 #include "host/forms/FormRunner.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tav;
+    static const std::filesystem::path scratch = fuzz::makeScratchFolder("tav-form-fuzz");
+    fuzz::InFolder inScratch(scratch);
     FormFile file;
     try {
         file = FormFile::parse(fuzz::text(data, size), "fuzz.form");

@@ -64,6 +64,58 @@ def expressions():
     return sorted(e for e in found if e)
 
 
+SMALL_MMCIF = """data_SMALL
+_cell.length_a 50.840
+_cell.length_b 42.770
+_cell.length_c 28.950
+_symmetry.space_group_name_H-M 'P 21 21 21'
+loop_
+_entity.id
+_entity.type
+1 polymer
+2 water
+loop_
+_atom_site.group_PDB
+_atom_site.id
+_atom_site.type_symbol
+_atom_site.label_atom_id
+_atom_site.label_alt_id
+_atom_site.label_comp_id
+_atom_site.label_asym_id
+_atom_site.label_entity_id
+_atom_site.label_seq_id
+_atom_site.pdbx_PDB_ins_code
+_atom_site.Cartn_x
+_atom_site.Cartn_y
+_atom_site.Cartn_z
+_atom_site.occupancy
+_atom_site.B_iso_or_equiv
+_atom_site.pdbx_formal_charge
+_atom_site.auth_seq_id
+_atom_site.auth_comp_id
+_atom_site.auth_asym_id
+_atom_site.auth_atom_id
+_atom_site.pdbx_PDB_model_num
+ATOM 1 N N . MET A 1 1 ? 27.340 24.430 2.614 1.00 9.67 ? 1 MET A N 1
+ATOM 2 C CA A MET A 1 1 ? 26.266 25.413 2.842 0.50 10.38 ? 1 MET A CA 1
+ATOM 3 C CA B MET A 1 1 ? 26.913 26.639 3.531 0.50 9.62 ? 1 MET A CA 1
+ATOM 4 O "O5'" . MET A 1 1 A 27.886 26.463 4.263 1.00 9.62 1 1 MET A "O5'" 1
+HETATM 5 O O . HOH B 2 . ? 45.802 29.796 19.825 1.00 17.71 ? 77 HOH A O 1
+HETATM 6 O O . HOH B 2 . ? 19.146 31.703 16.939 1.00 15.07 ? 78 HOH A O 2
+#
+"""
+
+
+def selections():
+    found = set()
+    sources = sorted((ROOT / 'tests' / 'scripts').glob('*.tav')) + sorted((ROOT / 'examples' / 'forms').glob('*.form'))
+    for path in sources:
+        for m in re.finditer(r'(?:Select|select \w+ \w+|container \w+ \w+) Str:"((?:[^"\\]|\\.)*)"',
+                             path.read_text(encoding='utf-8')):
+            found.add(unescape(m.group(1)))
+    return sorted(found | {'*', '', '/1/A/10-20/CA,CB[C,N]:A;b>20;q<1', '//*/(ALA,GLY)/!N', 'A/5.A-7/', ';solvent'})
+
+
 def main():
     cases = list(vector_cases())
     literals = {v for _, values, expected in cases for v in values + [expected]
@@ -99,6 +151,14 @@ def main():
         '<Property name="A" type="Enum" value="0"><Item name="X" value="0"/></Property>\n'
         '<Property name="B" type="R8" array="yes"><Element value="1.5"/></Property>\n</State>\n',
         '<?xml version="1.0"?>\n<!DOCTYPE State SYSTEM "State.dtd" [<!ENTITY e "x">]>\n<State type="&e;"/>\n'])
+    ubiquitin = (ROOT / 'examples' / 'structures' / '1ubi.pdb').read_text(encoding='utf-8')
+    head = ubiquitin[:ubiquitin.rfind('\n', 0, 60000) + 1]
+    legacy = ''.join(line[:72].ljust(72) + '1UBI%4d\n' % (n % 10000)
+                     for n, line in enumerate(head.splitlines(), 1))
+    write('StructureFileFuzz', [head, legacy, SMALL_MMCIF,
+                                'MODEL        1\n' + '\n'.join(l for l in head.splitlines() if l.startswith('ATOM'))
+                                + '\nENDMDL\nMODEL        2\nATOM      1  N   MET A   1      27.340  24.430   2.614  1.00  9.67           N\nENDMDL\n'])
+    write('SelectionFuzz', selections())
     bags = []
     for p in forms:
         bag, in_part = [], False

@@ -15,6 +15,12 @@ packages+=(libxerces-c-dev)
 packages+=(libicu-dev)
 # libpcre2-dev: the script runner's bounded regular-expression matching.
 packages+=(libpcre2-dev)
+# gemmi-dev (header-only) reads and writes structure files; its headers need tao-pegtl-dev,
+# libstb-dev and zlib1g-dev, which it does not pull in.
+packages+=(gemmi-dev tao-pegtl-dev libstb-dev zlib1g-dev)
+# Real structure files for the tests: PDB/mmCIF pairs (python-biopython-doc), a ribosome and a
+# hybrid-36 file (python3-prody-tests).
+packages+=(python-biopython-doc python3-prody-tests)
 # clang and its libFuzzer runtime: the sanitizer build (dev preset) and the fuzz targets.
 packages+=(clang libclang-rt-14-dev)
 

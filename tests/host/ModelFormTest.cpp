@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "host/forms/FormRunner.h"
@@ -46,11 +47,45 @@ TEST(ModelForm, LinesThatCannotBeReadOrLoadedAreNamed) {
         {"container c nobody\n", true, "f.form:1: Err:5 \"\" \"no such item: nobody\""},
         {"range Nope I4:1 I4:2\n", true,
          "f.form:1: Err:5 \"Schema\" \"No property accessor for: Nope\""},
+        // Structure files.
+        {"structure s\n", false, "f.form:1: expected: structure NAME FILE"},
+        {"structure s I4:1\n", true, "f.form:1: Err:5 \"\" \"expected a text (Str:\\\"...\\\"): I4:1\""},
+        {"structure s Str:\"/nowhere.pdb\"\n", true,
+         "f.form:1: Err:5 \"Model\" \"/nowhere.pdb: cannot be opened: No such file or directory\""},
+        {"model m\n    item a Atom\ncontainer c m Str:\"//A\"\n", true,
+         "f.form:3: Err:5 \"\" \"not a model read from a structure file: m\""},
+        {"model m\n    item a Atom\ncontainer c a m Str:\"//A\"\n", true,
+         "f.form:3: Err:5 \"\" \"items and a selection together: c\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(firstError(c.text, c.load), c.message);
     }
+}
+
+// A structure: its atoms selected, one edited, the file saved; the rows tell how many changed
+// and what the save could not keep.
+TEST(ModelForm, StructuresAreReadSelectedAndSaved) {
+    const std::string dir = std::filesystem::temp_directory_path() / "tav-modelform-structure";
+    std::filesystem::create_directories(dir);
+    const std::string form = "structure u Str:\"" + std::string(TAV_EXAMPLES) + "/structures/1ubi.pdb\"\n"
+                             "container host u Str:\"//A/1/CA\"\n"
+                             "part p SCTAVParts.SrcPart_InScopeIsdObjS\n    NumProps = I4:1\n"
+                             "    SrcPropName1 = Str:\"BFactor\"\n"
+                             "control box TextBox\nsource p host\nbind b p BFactor box\n"
+                             "edit box Str:\"12.5\"\n"
+                             "save u Str:\"" + dir + "/u.cif\"\n";
+    std::ostringstream out;
+    FormRunner runner(out);
+    const FormFile f = FormFile::parse(form, "s.form");
+    runner.load(f);
+    runner.start();
+    for (const FormFile::Line& edit : f.edits) runner.apply(edit);
+    const std::string printed = out.str();
+    EXPECT_NE(printed.find("structure u         = Str:\"683 atoms, 1 changed\""), std::string::npos) << printed;
+    EXPECT_NE(printed.find("saved u             = Str:\"written as mmCIF"), std::string::npos) << printed;
+    EXPECT_TRUE(std::filesystem::exists(dir + "/u.cif"));
+    std::filesystem::remove_all(dir);
 }
 
 TEST(ModelForm, StepsSelectIdleStoreUndoAndRedo) {

@@ -61,13 +61,15 @@ constexpr LineSpec kLines[] = {
     {ModelFormText::Model, Where::Top, 1, 1, 0, 0, false, "model NAME"},
     {ModelFormText::Columns, Where::UnderObject, 1, kAny, 0, 0, false, "columns PROPERTY..."},
     {ModelFormText::Item, Where::UnderObject, 2, 2, 0, kAny, false, "item NAME CLASS [VALUE...]"},
-    {ModelFormText::Container, Where::Top, 1, kAny, 0, 0, false, "container NAME [ITEM...]"},
-    {ModelFormText::Select, Where::Top, 1, kAny, 0, 0, false, "select CONTAINER [ITEM...]"},
+    {ModelFormText::Structure, Where::Top, 1, 1, 1, 1, false, "structure NAME FILE"},
+    {ModelFormText::Container, Where::Top, 1, kAny, 0, 1, false, "container NAME [ITEM...|STRUCTURE SELECTION]"},
+    {ModelFormText::Select, Where::Top, 1, kAny, 0, 1, false, "select CONTAINER [ITEM...|STRUCTURE SELECTION]"},
     {ModelFormText::Idle, Where::Top, 1, 1, 0, 0, false, "idle CONTAINER"},
     {ModelFormText::Undo, Where::Top, 1, 1, 0, 0, false, "undo CONTAINER"},
     {ModelFormText::Redo, Where::Top, 1, 1, 0, 0, false, "redo CONTAINER"},
     {ModelFormText::Lock, Where::Top, 1, 1, 1, 1, false, "lock MODEL HOLDER"},
     {ModelFormText::Unlock, Where::Top, 1, 1, 0, 0, false, "unlock MODEL"},
+    {ModelFormText::Save, Where::Top, 1, 1, 1, 1, false, "save STRUCTURE FILE"},
 };
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }

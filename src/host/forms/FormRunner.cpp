@@ -70,6 +70,7 @@ Object& FormRunner::find(std::string_view name, std::string_view keyword) const 
 
 void FormRunner::load(const FormFile& file) {
     path_ = file.path;
+    model_.setFormPath(path_);
     for (const Line& line : file.setup) {
         try {
             dispatch(line);

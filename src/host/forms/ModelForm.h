@@ -2,6 +2,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "automation/values/Object.h"
@@ -22,8 +23,12 @@ namespace tav {
 //   model water                         a model; indented under it:
 //       columns Charge Element            the properties that item lines give values for
 //       item o1 Atom R8:-0.8 Str:"O"      an object: name, class, values in column order
-//   container host o1 h1                a host container and its first selection
-//   select host o1 h2                   (step) a new selection
+//   structure crambin Str:"1crn.pdb"    a model read from a structure file (beside the form)
+//   container host o1 h1                a host container and its first selection (items, or
+//   container host crambin Str:"//A/5"  a structure's atoms that a selection picks)
+//   select host o1 h2                   (step) a new selection, of items or of a structure
+//   save crambin Str:"out.pdb"          (step) the structure written (a path from the current
+//                                       folder)
 //   idle host                           (step) an idle call, cycle 0
 //   undo host / redo host               (step) the last operation undone or done again; the
 //                                       host then announces its selection anew and idles
@@ -41,33 +46,48 @@ class ModelForm {
     static bool opensBlock(std::string_view keyword);
     static bool belongsUnderBlock(std::string_view keyword);
 
+    // The form file's path: structure files are found beside it.
+    void setFormPath(std::string path) { formPath_ = std::move(path); }
     // Runs one of its lines; a container it makes is returned, for the form to name as an
     // object (a source part's source object).
     Ref<Object> handle(const FormFile::Line& line);
-    // Every item's values, each container's undo history and new messages.
+    // Every item's values, each structure's atom count and changed atoms (and what its last save
+    // could not keep), each container's undo history and new messages.
     std::vector<Row> rows();
 
   private:
-    struct Item {
-        std::string name;
-        Ref<hostmodel::Model> model;
-        Ref<Object> object;
-    };
     struct NamedModel {
         Ref<hostmodel::Model> model;
         std::vector<std::string> columns;
+        bool structure = false;
+        int32_t atoms = 0;
+        std::string saveNotes;
+    };
+    struct Item {
+        std::string name;
+        const NamedModel* model;
+        Ref<Object> object;
     };
 
     void declare(const FormFile::Line& line);
     void addModel(const FormFile::Line& line);
+    void addStructure(const FormFile::Line& line);
     Ref<Object> addContainer(const FormFile::Line& line);
     void step(const FormFile::Line& line);
-    IRef<iTAVScope> scopeOf(const std::vector<std::string>& words) const;
+    void save(const FormFile::Line& line);
+    // The items named after the first word, or the atoms a selection picks in a structure.
+    IRef<iTAVScope> scopeOf(const FormFile::Line& line) const;
     const Item& item(std::string_view name) const;
-    hostmodel::Model& model(std::string_view name) const;
+    NamedModel& named(std::string_view name);
+    const NamedModel& named(std::string_view name) const;
+    hostmodel::Model& model(std::string_view name) const { return *named(name).model; }
+    hostmodel::Model& structure(std::string_view name) const;
     hostmodel::Container& container(std::string_view name) const;
+    std::string besideForm(const std::string& file) const;
 
+    std::string formPath_;
     std::vector<Item> items_;
+    std::unordered_map<std::string, size_t> itemIndex_;
     std::map<std::string, NamedModel, std::less<>> models_;
     std::map<std::string, Ref<hostmodel::Container>, std::less<>> containers_;
 };

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "automation/values/TypedLiteral.h"
+
 namespace tav::hostmodel {
 
 namespace {
@@ -30,6 +32,26 @@ uint32_t rowsToHold(std::span<const uint32_t> rows) {
 template <class T>
 T at(const std::vector<T>& v, uint32_t row) {
     return row < v.size() ? v[row] : T{};
+}
+
+// The same type and the same value (a text by its characters, an object by identity).
+bool sameValue(const Variant& a, const Variant& b) {
+    if (a.type() != b.type()) return false;
+    switch (a.type()) {
+        case VarType::Empty:
+        case VarType::Null:
+            return true;
+        case VarType::R8:
+            return a.r8() == b.r8();
+        case VarType::I4:
+            return a.i4() == b.i4();
+        case VarType::String:
+            return a.str() == b.str();
+        case VarType::Object:
+            return a.object() == b.object();
+        default:
+            return literal::print(a) == literal::print(b);
+    }
 }
 
 }  // namespace
@@ -226,6 +248,60 @@ bool Column::readCodes(std::span<const uint32_t> rows, std::vector<uint32_t>& ou
     if (!readPlain(ColumnKind::Text, codes_, rows, out)) return false;
     table = dictionary_;
     return true;
+}
+
+void Column::adopt(std::vector<double> values) {
+    kind_ = ColumnKind::Double;
+    present_.fillRows(static_cast<uint32_t>(values.size()));
+    doubles_ = std::move(values);
+}
+
+void Column::adopt(std::vector<int32_t> values) {
+    kind_ = ColumnKind::Long;
+    present_.fillRows(static_cast<uint32_t>(values.size()));
+    longs_ = std::move(values);
+}
+
+void Column::adoptTexts(std::vector<uint32_t> codes, std::span<const std::string> texts) {
+    kind_ = ColumnKind::Text;
+    dictionary_ = std::make_shared<TextDictionary>();
+    for (const std::string& t : texts) dictionary_->codeOf(Variant(t));
+    present_.fillRows(static_cast<uint32_t>(codes.size()));
+    codes_ = std::move(codes);
+}
+
+template <class T>
+void markPlain(const std::vector<T>& mine, const RowBits& minePresent, const std::vector<T>& theirs,
+               const RowBits& theirPresent, uint32_t rows, RowBits& out) {
+    for (uint32_t r = 0; r < rows; ++r) {
+        const bool has = minePresent.test(r);
+        if (has != theirPresent.test(r) || (has && at(mine, r) != at(theirs, r))) out.set(r, true);
+    }
+}
+
+void Column::markDifferences(const Column& other, uint32_t rows, RowBits& out) const {
+    if (kind_ == other.kind_) {
+        switch (kind_) {
+            case ColumnKind::Unset:
+                return;
+            case ColumnKind::Double:
+                markPlain(doubles_, present_, other.doubles_, other.present_, rows, out);
+                return;
+            case ColumnKind::Long:
+                markPlain(longs_, present_, other.longs_, other.present_, rows, out);
+                return;
+            case ColumnKind::Text:
+                if (dictionary_ == other.dictionary_) {
+                    markPlain(codes_, present_, other.codes_, other.present_, rows, out);
+                    return;
+                }
+                break;
+            case ColumnKind::Any:
+                break;
+        }
+    }
+    for (uint32_t r = 0; r < rows; ++r)
+        if (!sameValue(get(r), other.get(r))) out.set(r, true);
 }
 
 ColumnSlice Column::gather(std::span<const uint32_t> rows) const {

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "automation/values/Variant.h"
@@ -35,6 +36,30 @@ class Column {
     // The same as codes into the column's dictionary of texts, which `table` must be or becomes.
     bool readCodes(std::span<const uint32_t> rows, std::vector<uint32_t>& out,
                    std::shared_ptr<const TextDictionary>& table) const;
+
+    // Bulk filling of a column that holds nothing yet: rows 0..n-1 take these values (a
+    // structure file's atoms, say), kept as they are.
+    void adopt(std::vector<double> values);
+    void adopt(std::vector<int32_t> values);
+    void adoptTexts(std::vector<uint32_t> codes, std::span<const std::string> texts);
+
+    // The plain values of a column of that kind (nullptr for another kind), with which rows
+    // hold one.
+    const std::vector<double>* plainDoubles() const {
+        return kind_ == ColumnKind::Double ? &doubles_ : nullptr;
+    }
+    const std::vector<int32_t>* plainLongs() const {
+        return kind_ == ColumnKind::Long ? &longs_ : nullptr;
+    }
+    const std::vector<uint32_t>* plainCodes() const {
+        return kind_ == ColumnKind::Text ? &codes_ : nullptr;
+    }
+    const TextDictionary* dictionary() const { return dictionary_.get(); }
+    bool holdsAll(uint32_t rows) const { return present_.allSet(rows); }
+
+    // Sets in `out` the rows below `rows` whose value differs from `other`'s: another type, or
+    // another value of the same type.
+    void markDifferences(const Column& other, uint32_t rows, RowBits& out) const;
 
     // What the rows hold now, and putting it back.
     ColumnSlice gather(std::span<const uint32_t> rows) const;

@@ -1,9 +1,14 @@
 #include "host/model/Model.h"
 
+#include "automation/values/AutomationError.h"
+#include "automation/values/ErrorNumbers.h"
 #include "host/model/ChangeBatch.h"
 #include "host/model/ChangeJournal.h"
 #include "host/model/ModelObject.h"
 #include "host/model/ModelText.h"
+#include "host/model/Scope.h"
+#include "host/structure/StructureDocument.h"
+#include "host/structure/StructureText.h"
 
 namespace tav::hostmodel {
 
@@ -17,9 +22,15 @@ ClassDesc Model::describe() {
         .add(method<&C::Lock>(T::Lock, {T::HolderNameParam}))
         .add(method<&C::Unlock>(T::Unlock))
         .add(property<&C::LockHolder>(T::LockHolder))
-        .add(property<&C::Locked>(T::Locked));
+        .add(property<&C::Locked>(T::Locked))
+        .add(method<&C::LoadStructure>(T::LoadStructure, {T::PathParam}))
+        .add(method<&C::Select>(T::Select, {T::SelectionParam}))
+        .add(method<&C::SaveStructure>(T::SaveStructure, {T::PathParam}))
+        .add(property<&C::ChangedAtoms>(T::ChangedAtoms))
+        .add(property<&C::SaveNotes>(T::SaveNotes));
 }
 
+Model::Model() = default;
 Model::~Model() = default;
 
 Ref<ModelObject> Model::AddObject(std::string_view ClassName, std::string_view Name) {
@@ -46,6 +57,34 @@ void Model::Unlock() {
 void Model::LockState(std::string& holderName, bool& locked) {
     holderName = lockHolder_;
     locked = locked_;
+}
+
+int32_t Model::LoadStructure(std::string_view Path) {
+    if (structure_)
+        throw AutomationError(err::InvalidProcedureCall, std::string(T::Model),
+                              std::string(structure::StructureText::AlreadyLoaded));
+    structure_ = structure::StructureDocument::load(*this, std::string(Path));
+    return structure_->atomCount();
+}
+
+const structure::StructureDocument& Model::structure() const {
+    if (!structure_)
+        throw AutomationError(err::InvalidProcedureCall, std::string(T::Model),
+                              std::string(structure::StructureText::NoStructure));
+    return *structure_;
+}
+
+Ref<Scope> Model::Select(std::string_view Selection) {
+    return structure().select(*this, std::string(Selection));
+}
+
+void Model::SaveStructure(std::string_view Path) {
+    structure();
+    saveNotes_ = structure_->save(*this, std::string(Path));
+}
+
+int32_t Model::ChangedAtoms() const {
+    return structure().changedAtoms(*this);
 }
 
 uint32_t Model::classIdOf(std::string_view className) {
@@ -142,7 +181,7 @@ void Model::redo(const ChangeBatch& change) {
 size_t Model::bytes() const {
     size_t n = sizeof(Model) + classes_.capacity() * sizeof(void*);
     for (const auto& c : classes_) n += c->bytes();
-    return n;
+    return n + (structure_ ? structure_->bytes() : 0);
 }
 
 }  // namespace tav::hostmodel

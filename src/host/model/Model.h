@@ -12,9 +12,14 @@
 #include "contracts/iTAVDocumentRoot.h"
 #include "host/model/ModelClass.h"
 
+namespace tav::structure {
+class StructureDocument;
+}
+
 namespace tav::hostmodel {
 
 class ModelObject;
+class Scope;
 struct ChangeBatch;
 
 // A 3D-model document (Host.Model), the root of its objects: atoms, bonds, residues, ... of
@@ -24,10 +29,13 @@ struct ChangeBatch;
 //
 // Every change of a property value is undoable: while an operation of an operation manager
 // is open, the old values go into it (ChangeJournal.h).
+//
+// A model can hold a structure read from a PDB or mmCIF file (host/structure/): its chains,
+// residues and atoms, which selections pick from and which are saved back into the file.
 class Model : public Dispatchable<Model>, public iTAVDocumentRoot {
   public:
     static ClassDesc describe();
-    Model() = default;
+    Model();
     ~Model() override;
 
     // --- by name ---
@@ -39,6 +47,14 @@ class Model : public Dispatchable<Model>, public iTAVDocumentRoot {
     const std::string& LockHolder() const noexcept { return lockHolder_; }
     bool Locked() const noexcept { return locked_; }
     void LockState(std::string& holderName, bool& locked) override;
+    // Structure files: reads one into objects of the classes Chain, Residue and Atom (the atom
+    // count); the atoms a selection picks; writes the structure back; the atoms whose values
+    // differ from the file's; what the last save could not keep.
+    int32_t LoadStructure(std::string_view Path);
+    Ref<Scope> Select(std::string_view Selection);
+    void SaveStructure(std::string_view Path);
+    int32_t ChangedAtoms() const;
+    const std::string& SaveNotes() const noexcept { return saveNotes_; }
 
     // --- from C++ ---
     // The class of that name, made on first use.
@@ -77,6 +93,8 @@ class Model : public Dispatchable<Model>, public iTAVDocumentRoot {
 
   private:
     friend class ModelObject;
+    // The structure read from a file; error 5 without one.
+    const structure::StructureDocument& structure() const;
     void forget(const ModelObject& handle) noexcept;
     void change(uint32_t cls, std::shared_ptr<const std::vector<uint32_t>> rows,
                 std::string_view property, const Variant& v);
@@ -86,6 +104,8 @@ class Model : public Dispatchable<Model>, public iTAVDocumentRoot {
         handles_;  // the living handles; each holds the model
     std::string lockHolder_;
     bool locked_ = false;
+    std::unique_ptr<structure::StructureDocument> structure_;
+    std::string saveNotes_;
 };
 
 }  // namespace tav::hostmodel

@@ -13,10 +13,38 @@ std::string_view ModelClass::objectName(uint32_t row) const {
     return std::string_view(names_).substr(begin, nameEnds_[row] - begin);
 }
 
+void ModelClass::addNamed(std::span<const uint32_t> codes, std::span<const std::string> texts) {
+    size_t chars = names_.size();
+    for (uint32_t c : codes) chars += texts[c].size();
+    names_.reserve(chars);
+    nameEnds_.reserve(nameEnds_.size() + codes.size());
+    for (uint32_t c : codes) {
+        names_.append(texts[c]);
+        nameEnds_.push_back(static_cast<uint32_t>(names_.size()));
+    }
+}
+
+// Every change of a value reaches its column through here.
 Column& ModelClass::column(std::string_view property) {
-    const auto it = columns_.find(property);
-    if (it != columns_.end()) return it->second;
-    return columns_.emplace(std::string(property), Column()).first->second;
+    auto it = columns_.find(property);
+    if (it == columns_.end()) it = columns_.emplace(std::string(property), Column()).first;
+    if (keepOriginals_ && !originals_.count(property)) originals_.emplace(it->first, it->second);
+    return it->second;
+}
+
+const Column* ModelClass::original(std::string_view property) const {
+    const auto it = originals_.find(property);
+    return it == originals_.end() ? nullptr : &it->second;
+}
+
+void ModelClass::setOwners(uint32_t ownerClass, std::vector<uint32_t> ownerRows) {
+    ownerClass_ = ownerClass;
+    owners_ = std::move(ownerRows);
+}
+
+std::optional<ObjectKey> ModelClass::owner(uint32_t row) const {
+    if (row >= owners_.size()) return std::nullopt;
+    return ObjectKey{ownerClass_, owners_[row]};
 }
 
 const Column* ModelClass::findColumn(std::string_view property) const {
@@ -46,7 +74,8 @@ size_t ModelClass::bytes() const {
         n += map.size() * (sizeof(uint64_t) * 2 + sizeof(void*)) +
              map.bucket_count() * sizeof(void*);
     for (const auto& [name, column] : columns_) n += name.capacity() + column.bytes();
-    return n;
+    for (const auto& [name, column] : originals_) n += name.capacity() + column.bytes();
+    return n + owners_.capacity() * sizeof(uint32_t);
 }
 
 }  // namespace tav::hostmodel

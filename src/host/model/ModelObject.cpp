@@ -19,6 +19,7 @@ ClassDesc ModelObject::describe() {
         .add(property<&C::DisplayCandidate, &C::SetDisplayCandidate>(T::DisplayCandidate))
         .add(property<&C::PeriodicParent, nullptr, &C::SetPeriodicParent>(T::PeriodicParent))
         .add(property<&C::SymmetryParent, nullptr, &C::SetSymmetryParent>(T::SymmetryParent))
+        .add(property<&C::Parent>(T::Parent))
         .add(method<&C::ReadAsText>(T::ReadAsText, {T::PropertyNameParam, T::StatusParam}));
 }
 
@@ -53,6 +54,11 @@ void ModelObject::SetDisplayCandidate(bool NewValue) {
 Ref<Object> ModelObject::parent(ParentKind kind) const {
     const auto p = model_->classAt(key_.cls).parent(kind, key_.row);
     return p ? Ref<Object>(model_->object(*p)) : Ref<Object>();
+}
+
+Ref<Object> ModelObject::Parent() const {
+    const auto owner = model_->classAt(key_.cls).owner(key_.row);
+    return owner ? Ref<Object>(model_->object(*owner)) : Ref<Object>();
 }
 
 void ModelObject::setParent(ParentKind kind, const Ref<Object>& parent) {

@@ -12,7 +12,8 @@ namespace tav::hostmodel {
 // One object of a model (Host.ModelObject): a handle on its class and row, made by the model
 // when asked for. Its property values are Empty until set; setting one is an undoable change.
 // DisplayCandidate (true unless cleared) and the periodic and symmetry parents (objects of the
-// same model) are what the scope manager's crack processors look at.
+// same model) are what the scope manager's crack processors look at. Parent is the object that
+// owns it in a structure read from a file (an atom's residue, a residue's chain), or Nothing.
 class ModelObject : public Dispatchable<ModelObject>, public iTAVModelObject {
   public:
     static ClassDesc describe();
@@ -33,6 +34,7 @@ class ModelObject : public Dispatchable<ModelObject>, public iTAVModelObject {
     void SetSymmetryParent(const Ref<Object>& NewValue) {
         setParent(ParentKind::Symmetry, NewValue);
     }
+    Ref<Object> Parent() const;
     // The value as text (Empty and Null give empty text); status 0.
     std::string ReadAsText(std::string_view PropertyName, int32_t& status) override;
 

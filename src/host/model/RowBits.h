@@ -25,6 +25,22 @@ class RowBits {
         const size_t w = (static_cast<size_t>(rows) + 63) >> 6;
         if (w > words_.size()) words_.resize(w);
     }
+    // Sets rows 0..rows-1 (bulk filling).
+    void fillRows(uint32_t rows) {
+        reserveRows(rows);
+        const size_t full = rows >> 6;
+        for (size_t w = 0; w < full; ++w) words_[w] = ~uint64_t{0};
+        if (rows & 63) words_[full] |= (uint64_t{1} << (rows & 63)) - 1;
+    }
+    // Whether rows 0..rows-1 are all set.
+    bool allSet(uint32_t rows) const noexcept {
+        const size_t full = rows >> 6;
+        if (words_.size() < full + ((rows & 63) ? 1 : 0)) return false;
+        for (size_t w = 0; w < full; ++w)
+            if (words_[w] != ~uint64_t{0}) return false;
+        const uint64_t mask = (uint64_t{1} << (rows & 63)) - 1;
+        return (rows & 63) == 0 || (words_[full] & mask) == mask;
+    }
     void clear() noexcept { words_.clear(); }
     bool empty() const noexcept { return words_.empty(); }
     size_t bytes() const noexcept { return words_.capacity() * sizeof(uint64_t); }
