@@ -5,6 +5,7 @@
 #include <string>
 
 #include "automation/format/Format.h"
+#include "automation/locale/Locale.h"
 
 namespace {
 
@@ -29,11 +30,23 @@ void BM_FormatDoubleGeneralNumber(benchmark::State& state) {
 }
 BENCHMARK(BM_FormatDoubleGeneralNumber);
 
-void BM_FormatDateLongDate(benchmark::State& state) {
+// The named formats of the formatting glue in the thread's locale: en-US (built in) and de-DE
+// (from the regional data).
+void BM_FormatDateLongDate(benchmark::State& state, const char* locale) {
+    const tav::LocaleScope scope(tav::Locale::named(locale));
     const Variant v = Variant::Date(45292.6875);
     for (auto _ : state) benchmark::DoNotOptimize(Format(v, "Long Date"));
 }
-BENCHMARK(BM_FormatDateLongDate);
+BENCHMARK_CAPTURE(BM_FormatDateLongDate, en_US, "en-US");
+BENCHMARK_CAPTURE(BM_FormatDateLongDate, de_DE, "de-DE");
+
+void BM_FormatDoubleStandard(benchmark::State& state, const char* locale) {
+    const tav::LocaleScope scope(tav::Locale::named(locale));
+    const Variant v = Variant::R8(-1234567.891);
+    for (auto _ : state) benchmark::DoNotOptimize(Format(v, "Standard"));
+}
+BENCHMARK_CAPTURE(BM_FormatDoubleStandard, en_US, "en-US");
+BENCHMARK_CAPTURE(BM_FormatDoubleStandard, de_DE, "de-DE");
 
 void BM_FormatDateCustom(benchmark::State& state) {
     const Variant v = Variant::Date(45292.6875);

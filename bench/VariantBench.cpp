@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "automation/conversions/Conversions.h"
+#include "automation/locale/Locale.h"
 #include "automation/operators/Operators.h"
 #include "automation/values/Variant.h"
 #include "util/Utils.h"
@@ -56,19 +57,25 @@ void Copy_String20(benchmark::State& state) {
 }
 BENCHMARK(Copy_String20);
 
-void CStr_Double(benchmark::State& state) {
+// The text conversions in the thread's locale: en-US (built in), and de-DE, whose separators
+// are the other way round and whose record comes from the regional data.
+void CStr_Double(benchmark::State& state, const char* locale) {
+    const LocaleScope scope(Locale::named(locale));
     const Variant d = Variant::R8(1234.56789);
     for (auto _ : state) {
         std::string s = CStr(d);
         benchmark::DoNotOptimize(s);
     }
 }
-BENCHMARK(CStr_Double);
+BENCHMARK_CAPTURE(CStr_Double, en_US, "en-US");
+BENCHMARK_CAPTURE(CStr_Double, de_DE, "de-DE");
 
-void CDbl_NumericString(benchmark::State& state) {
-    const Variant s("1,234.56789");
+void CDbl_NumericString(benchmark::State& state, const char* locale, const char* text) {
+    const LocaleScope scope(Locale::named(locale));
+    const Variant s(text);
     for (auto _ : state) benchmark::DoNotOptimize(CDbl(s));
 }
-BENCHMARK(CDbl_NumericString);
+BENCHMARK_CAPTURE(CDbl_NumericString, en_US, "en-US", "1,234.56789");
+BENCHMARK_CAPTURE(CDbl_NumericString, de_DE, "de-DE", "1.234,56789");
 
 }  // namespace

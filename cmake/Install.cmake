@@ -9,7 +9,7 @@ set(TAV_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/TAVParts)
 # The folders of the public API (README.md, "Using the library from another project"). The other
 # folders are the library's own and stay out of the install, so that no application can come to
 # rely on them: a program that includes one of their headers does not compile.
-set(TAV_PUBLIC_DIRS automation/values automation/conversions automation/operators automation/format
+set(TAV_PUBLIC_DIRS automation/values automation/locale automation/conversions automation/operators automation/format
     automation/objects automation/server contracts util glues expr direct sources scope
     host/framework host/controls host/objects host/model host/state)
 if(TARGET tav_qt)

@@ -1,6 +1,7 @@
 // Format with a value and a format string from outside. Input: the value as a typed literal on
 // the first line (a line that is no literal is formatted as that string), the format string
-// after it. Format answers a string or Null, or raises one of the conversion errors.
+// after it, in a locale the input picks. Format answers a string or Null, or raises one of the
+// conversion errors.
 #include "FuzzInput.h"
 #include "automation/format/Format.h"
 #include "automation/values/ErrorNumbers.h"
@@ -15,6 +16,7 @@ constexpr size_t kWeekRules = 3;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tav;
+    const LocaleScope scope(fuzz::locale(data, size));
     std::string_view rest = fuzz::text(data, size);
     const std::string_view valueText = fuzz::nextField(rest, '\n');
     Variant value;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "automation/locale/Locale.h"
 #include "automation/values/AutomationError.h"
 
 // What the fuzz targets share: the input as text, cut into fields, and the one rule that every
@@ -21,6 +22,14 @@ inline std::string_view nextField(std::string_view& rest, char separator) {
     const std::string_view field = rest.substr(0, at);
     rest.remove_prefix(at == std::string_view::npos ? rest.size() : at + 1);
     return field;
+}
+
+// The locale an input runs in: picked by its last byte among locales with other separators,
+// orders, names and scripts (the text itself stays whole).
+inline const Locale& locale(const uint8_t* data, size_t size) {
+    static constexpr const char* kNames[] = {"en-US", "de-DE", "fr-FR", "ja-JP", "es-ES", "ar-EG", "hi-IN"};
+    constexpr size_t kCount = sizeof kNames / sizeof kNames[0];
+    return Locale::named(kNames[size == 0 ? 0 : data[size - 1] % kCount]);
 }
 
 // A property the target checks: a violation is a finding, reported like a crash.

@@ -1,5 +1,6 @@
 // Number text both ways: text through every numeric conversion (CDbl, CSng, CLng, CInt, CByte,
-// CCur, CBool, IsNumeric), and the text a number converts to, which must read back.
+// CCur, CBool, IsNumeric), and the text a number converts to, which must read back; in a locale
+// the input picks.
 #include <cmath>
 #include <cstring>
 
@@ -32,6 +33,7 @@ void readsBack(const Variant& number) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const LocaleScope scope(fuzz::locale(data, size));
     const std::string_view text = fuzz::text(data, size);
     const Variant s{text};
     const auto number = parseNumber(text);

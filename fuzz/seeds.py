@@ -134,6 +134,10 @@ def main():
         for value in ('R8:-98765.4321', 'Date:36526.75', 'Str:"Text"'):
             formats.add(value + '\n' + piece * (20000 // len(piece)))
     write('FormatFuzz', sorted(formats))
+    locales = {line[len('# locale '):].strip() for path in (ROOT / 'tests' / 'data').glob('*.tsv')
+               for line in path.read_text(encoding='utf-8').splitlines() if line.startswith('# locale ')}
+    write('LocaleNameFuzz', sorted(locales) + ['de_DE.UTF-8@euro', 'C.UTF-8', 'sr-Latn-RS', 'zh-Hant-TW',
+                                               'en-US-POSIX', 'es-419', 'x-private', 'de-DE-u-nu-arab'])
     exprs = expressions()
     write('TokenizerFuzz', ['+-*/^(),><=&"\n \r\t\n' + e for e in exprs])
     write('ExpressionFuzz', [e + '\nTheValue=R8:2.5\nx=I4:4\ny=Str:"3"' for e in exprs])

@@ -11,6 +11,8 @@ packages+=(qt6-base-dev)
 packages+=(qt6-tools-dev)
 # libxerces-c-dev: the host's state system reads state meta files with it.
 packages+=(libxerces-c-dev)
+# libicu-dev: the regional data (CLDR) of every locale but the built-in en-US.
+packages+=(libicu-dev)
 # libpcre2-dev: the script runner's bounded regular-expression matching.
 packages+=(libpcre2-dev)
 # gemmi-dev (header-only) reads and writes structure files; its headers need tao-pegtl-dev,

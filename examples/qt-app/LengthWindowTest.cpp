@@ -12,6 +12,9 @@ class LengthWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The window takes Qt's default locale: the expected texts are en-US ones.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
     void init() {
         sample = std::make_unique<Sample>();
         window = std::make_unique<LengthWindow>(*sample);

@@ -6,6 +6,7 @@
 #include "automation/values/AutomationError.h"
 #include "automation/values/ErrorNumbers.h"
 #include "qt/QObjectProxy.h"
+#include "qt/QtLocale.h"
 #include "qt/QtStrings.h"
 #include "qt/QtText.h"
 #include "qt/WidgetKinds.h"
@@ -21,7 +22,10 @@ WidgetBinder::WidgetBinder(Ref<Form> form, QWidget* root, QObject* parent)
     : QObject(parent),
       form_(std::move(form)),
       root_(root),
-      failures_(form_->failureEvents().advise(*this)) {}
+      failures_(form_->failureEvents().advise(*this)) {
+    // The widgets show and take text in Qt's default locale, unless the application chose one.
+    qtlocale::follow();
+}
 
 WidgetBinder::~WidgetBinder() {
     failures_.reset();

@@ -4,6 +4,7 @@
 
 #include "automation/values/AutomationError.h"
 #include "automation/conversions/Conversions.h"
+#include "automation/locale/Locale.h"
 #include "automation/values/ErrorNumbers.h"
 #include "automation/operators/Operators.h"
 #include "automation/objects/Prompts.h"
@@ -241,11 +242,14 @@ void FunneledPropertyHolder::Save(Ref<PropertyBag>& pb, int16_t& i) { save(bagOf
 void FunneledPropertyHolder::Load(Ref<PropertyBag>& pb, int16_t& i) { load(bagOf(pb), i); }
 
 // Each entry is left out when it equals its default, so a holder whose internal name is its
-// source name and whose other members are at their defaults takes a single entry.
+// source name and whose other members are at their defaults takes a single entry. The conflict
+// value is stored as its text in en-US conventions whatever the thread's locale, so that a form
+// saved where 2.5 is written "2,5" does not load as 25 elsewhere.
 void FunneledPropertyHolder::save(PropertyBag& pb, int16_t i) {
     pb.WriteProperty(indexedKey(Text::KeySrcPropName, i), Variant(sourceName_), missingArg());
     pb.WriteProperty(indexedKey(Text::KeyIntPropName, i), Variant(internalName_), Variant(sourceName_));
-    pb.WriteProperty(indexedKey(Text::KeyConflictValueStr, i), Variant(ConflictValueStr()),
+    const std::string conflictText = withLocale(Locale::enUS(), [&] { return ConflictValueStr(); });
+    pb.WriteProperty(indexedKey(Text::KeyConflictValueStr, i), Variant(conflictText),
                      Variant(ConflictValueTokens::VtNull));
     pb.WriteProperty(indexedKey(Text::KeyResolveBy, i), Variant::I4(static_cast<int32_t>(resolveBy_)),
                      Variant::I4(static_cast<int32_t>(DefaultResolveBy)));
@@ -258,8 +262,9 @@ void FunneledPropertyHolder::load(const PropertyBag& pb, int16_t i) {
     const std::string legacyName = CStr(pb.ReadProperty(indexedKey(Text::KeyLegacyPropertyName, i), Variant("")));
     sourceName_ = CStr(pb.ReadProperty(indexedKey(Text::KeySrcPropName, i), Variant(legacyName)));
     internalName_ = CStr(pb.ReadProperty(indexedKey(Text::KeyIntPropName, i), Variant(sourceName_)));
-    SetConflictValueStr(
-        CStr(pb.ReadProperty(indexedKey(Text::KeyConflictValueStr, i), Variant(ConflictValueTokens::VtNull))));
+    const std::string conflictText =
+        CStr(pb.ReadProperty(indexedKey(Text::KeyConflictValueStr, i), Variant(ConflictValueTokens::VtNull)));
+    withLocale(Locale::enUS(), [&] { SetConflictValueStr(conflictText); });
     resolveBy_ = static_cast<Rule>(
         CLng(pb.ReadProperty(indexedKey(Text::KeyResolveBy, i), Variant::I4(static_cast<int32_t>(DefaultResolveBy)))));
     extraInfo_ = CLng(pb.ReadProperty(indexedKey(Text::KeyExtraInfo, i), Variant::I4(DefaultExtraInfo)));

@@ -1,12 +1,14 @@
 // An application's own data class bound to a text box that shows millimetres, as
 // docs/embedding.md shows it: the class declares its members in a table and announces its
 // changes; the parts are made typed and by program id; the form runs the cycles, shows a
-// program change by itself and tells its failures to a callback.
+// program change by itself and tells its failures to a callback; then the user types a decimal
+// comma on a German desktop.
 #include <cstdio>
 #include <limits>
 #include <string>
 #include <vector>
 
+#include "automation/locale/Locale.h"
 #include "automation/objects/ConnectionPoint.h"
 #include "automation/objects/Dispatchable.h"
 #include "automation/objects/Invoke.h"
@@ -84,6 +86,13 @@ int main() {
     sample->SetLength(std::numeric_limits<double>::infinity());  // and its failure is heard
     expect("failure", heard.empty() ? "" : heard.back(), "Overflow");
     expect("kept text", std::string(box->text()), "125");
+
+    // On a German desktop the user types a decimal comma (the regional data comes from ICU).
+    Locale::setCurrent(Locale::named("de-DE"));
+    box->SetValue(Variant("1500,5"));
+    form->store(length);
+    expect("storage in de-DE", literal::print(Variant::R8(sample->Length())), "R8:1.5005");
+    expect("redisplay in de-DE", std::string(box->text()), "1500,5");
 
     std::printf(failures ? "consumer: %d failed\n" : "consumer: ok\n", failures);
     return failures ? 1 : 0;

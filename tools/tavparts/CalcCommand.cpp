@@ -13,7 +13,7 @@ namespace tav::cli {
 namespace {
 constexpr std::string_view kUsage =
     "usage: tavparts calc VALUE [OP VALUE]...   (OP: Add Sub Mul Div Pow IDiv Mod Cat And Or Cmp)\n"
-    "       tavparts calc FUNC VALUE            (FUNC: Neg Not CStr CDbl CSng CLng CInt CBool "
+    "       tavparts calc FUNC VALUE            (FUNC: Neg Not CStr CDbl CSng CLng CInt CCur CBool "
     "CDate IsNumeric IsDate)\n"
     "       tavparts calc Format VALUE FORMAT\n";
 }  // namespace

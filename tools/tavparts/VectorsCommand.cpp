@@ -3,6 +3,8 @@
 #include <iostream>
 
 #include "Commands.h"
+#include "automation/locale/Locale.h"
+#include "automation/values/AutomationError.h"
 #include "automation/vectors/VectorOps.h"
 
 namespace tav::cli {
@@ -25,6 +27,16 @@ int runVectors(const std::vector<std::string>& args, std::istream& in, std::ostr
     while (std::getline(*src, line)) {
         ++lineNo;
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (const auto localeName = vectors::localeDirective(line)) {
+            // The cases after "# locale NAME" run in that locale; an unknown one leaves them in
+            // the locale before, and the run fails.
+            try {
+                Locale::setCurrent(Locale::named(*localeName));
+            } catch (const AutomationError& e) {
+                err << "tavparts vectors: line " << lineNo << ": " << e.description() << "\n";
+                status = ExitFailure;
+            }
+        }
         vectors::Case c;
         if (!vectors::parseLine(line, c)) {
             out << line << '\n';  // comments and blank lines are echoed

@@ -4,11 +4,11 @@
 #include <string>
 #include <string_view>
 
-#include "automation/values/Locale.h"
+#include "automation/locale/Locale.h"
 #include "automation/values/Variant.h"
 
-// Conversions with the rules of OLE Automation (VariantChangeTypeEx) for a locale, en-US by
-// default. Failures raise AutomationError 13 (type mismatch) or 6 (overflow); Null and Error
+// Conversions with the rules of OLE Automation (VariantChangeTypeEx) for a locale, by default the
+// calling thread's (Locale::current()). Failures raise AutomationError 13 (type mismatch) or 6 (overflow); Null and Error
 // values convert to nothing but themselves (13), as the platform library has it. Conversions to
 // integers round half to even.
 namespace tav {
@@ -21,7 +21,7 @@ Variant changeType(const Variant& v, VarType to, bool alphaBool = true,
 
 std::string CStr(const Variant& v, const Locale& loc = Locale::current());
 
-// Each function below has an inline overload for the default locale that answers a value already
+// Each function below has an inline overload for the thread's locale that answers a value already
 // of the target type without a call: ValuesDiffer and the operators ask these of every value.
 double CDbl(const Variant& v, const Locale& loc);
 float CSng(const Variant& v, const Locale& loc);

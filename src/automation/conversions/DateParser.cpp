@@ -5,14 +5,22 @@
 #include <utility>
 
 #include "automation/conversions/Blanks.h"
+#include "automation/conversions/CaselessMatch.h"
 #include "automation/conversions/DateMath.h"
+#include "automation/values/Utf8.h"
 
 namespace tav::dateparse {
 
 namespace {
 
+// '-' and '/' separate date fields in every locale ("2000-01-02", "1/2/2000"), besides the
+// locale's own date separator.
 constexpr char IsoDateSeparator = '-';
+constexpr char SlashDateSeparator = '/';
 constexpr char ListSeparator = ',';  // "January 2, 2000", "Sat, 1 Jan 2000"
+// The English designators read in every locale ("2:30 PM").
+constexpr std::string_view EnglishAm = "AM";
+constexpr std::string_view EnglishPm = "PM";
 constexpr size_t MaxTokens = 24;
 constexpr int NumberCap = 1'000'000'000;  // digits beyond this only make the number invalid
 constexpr int MonthsPerYear = 12;
@@ -44,10 +52,6 @@ struct Tokens {
     }
 };
 
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -57,38 +61,78 @@ bool isLetter(char c) {
            static_cast<unsigned char>(c) >= 0x80;
 }
 
-bool sameWord(std::string_view a, std::string_view b) {
-    if (a.size() != b.size() || a.empty()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i])) return false;
-    return true;
+struct Word {
+    Token token{Kind::Month};
+    size_t length = 0;
+};
+
+// The longest name of the locale at the front of `s` (a month or day name in any of its
+// spellings, or a designator), compared without regard to case: "Sept" is no month where
+// September abbreviates as "sept." and the text goes on with "t".
+class WordReader {
+  public:
+    explicit WordReader(std::string_view s) : s_(s) {}
+
+    void consider(std::string_view spelling, Token t) {
+        const size_t n = caseless::prefixLength(s_, spelling);
+        if (n > best_.length) best_ = Word{t, n};
+    }
+    template <size_t N>
+    void considerAll(const std::array<std::string, N>& names, Kind kind) {
+        for (size_t i = 0; i < N; ++i) consider(names[i], Token{kind, static_cast<int>(i) + 1});
+    }
+    void considerAll(const std::vector<std::pair<std::string, int>>& spellings, Kind kind) {
+        for (const auto& [spelling, value] : spellings) consider(spelling, Token{kind, value});
+    }
+    std::optional<Word> best() const {
+        if (best_.length == 0) return std::nullopt;
+        return best_;
+    }
+
+  private:
+    std::string_view s_;
+    Word best_;
+};
+
+std::string_view initial(std::string_view s) {
+    return s.empty() ? s : s.substr(0, utf8::charLength(s, 0));
 }
 
-template <size_t N>
-int findName(std::string_view word, const std::array<std::string, N>& full,
-             const std::array<std::string, N>& abbrev) {
-    for (size_t i = 0; i < N; ++i)
-        if (sameWord(word, full[i]) || sameWord(word, abbrev[i])) return static_cast<int>(i) + 1;
-    return 0;
+std::optional<Word> readWord(std::string_view s, const Locale& loc) {
+    WordReader r(s);
+    r.considerAll(loc.monthNames, Kind::Month);
+    r.considerAll(loc.monthAbbrevs, Kind::Month);
+    r.considerAll(loc.otherMonthSpellings, Kind::Month);
+    r.considerAll(loc.dayNames, Kind::DayName);
+    r.considerAll(loc.dayAbbrevs, Kind::DayName);
+    r.considerAll(loc.otherDaySpellings, Kind::DayName);
+    const Token am{Kind::AmPm, 0}, pm{Kind::AmPm, 1};
+    r.consider(loc.amDesignator, am);
+    r.consider(loc.pmDesignator, pm);
+    r.consider(EnglishAm, am);
+    r.consider(EnglishPm, pm);
+    // A designator's first letter alone ("12:59 p") where the clock has twelve hours.
+    if (loc.twelveHourClock()) {
+        r.consider(initial(loc.amDesignator), am);
+        r.consider(initial(loc.pmDesignator), pm);
+    }
+    return r.best();
 }
 
-std::optional<Token> classifyWord(std::string_view word, const Locale& loc) {
-    if (int m = findName(word, loc.monthNames, loc.monthAbbrevs)) return Token{Kind::Month, m};
-    if (findName(word, loc.dayNames, loc.dayAbbrevs)) return Token{Kind::DayName};
-    // The designators, and their first letters on their own ("12:59 p").
-    if (sameWord(word, loc.amDesignator) || sameWord(word, loc.amDesignator.substr(0, 1)))
-        return Token{Kind::AmPm, 0};
-    if (sameWord(word, loc.pmDesignator) || sameWord(word, loc.pmDesignator.substr(0, 1)))
-        return Token{Kind::AmPm, 1};
-    return std::nullopt;
-}
-
-std::optional<Kind> classifySeparator(char c, const Locale& loc) {
-    if (c == ListSeparator) return Kind::ListSep;
+// The separator at the front of `s` and its length in bytes.
+std::optional<Kind> readSeparator(std::string_view s, const Locale& loc, size_t& length) {
+    const auto at = [&](std::string_view sep) {
+        if (sep.empty() || !s.starts_with(sep)) return false;
+        length = sep.size();
+        return true;
+    };
+    length = 1;
+    if (s.front() == ListSeparator) return Kind::ListSep;
     // The date separator first: where it is '.', "1.2.2000" is a date.
-    if (c == loc.dateSeparator || c == IsoDateSeparator) return Kind::DateSep;
+    if (at(loc.dateSeparator)) return Kind::DateSep;
+    if (s.front() == SlashDateSeparator || s.front() == IsoDateSeparator) return Kind::DateSep;
     // "12.30" reads as half past twelve: the decimal separator separates hours and minutes.
-    if (c == loc.timeSeparator || c == loc.decimalSeparator) return Kind::TimeSep;
+    if (at(loc.timeSeparator) || at(loc.decimalSeparator)) return Kind::TimeSep;
     return std::nullopt;
 }
 
@@ -129,14 +173,13 @@ std::optional<Tokens> tokenize(std::string_view s, const Locale& loc) {
                 num.value = num.value >= NumberCap / 10 ? NumberCap : num.value * 10 + (s[n] - '0');
             }
             if (!t.push(num)) return std::nullopt;
-        } else if (isLetter(s.front()) && !blanks::lengthAtFront(s)) {
-            while (n < s.size() && isLetter(s[n]) && !blanks::lengthAtFront(s.substr(n))) ++n;
-            const auto word = classifyWord(s.substr(0, n), loc);
-            if (!word || !t.push(*word)) return std::nullopt;
+        } else if (isLetter(s.front())) {
+            const auto word = readWord(s, loc);
+            if (!word || !t.push(word->token)) return std::nullopt;
+            n = word->length;
         } else {
-            const auto sep = classifySeparator(s.front(), loc);
+            const auto sep = readSeparator(s, loc, n);
             if (!sep || !t.push(Token{*sep})) return std::nullopt;
-            n = 1;
         }
         s.remove_prefix(n);
     }
@@ -218,9 +261,10 @@ struct Order {
     unsigned bit;
     int day, month, year;
 };
-enum : unsigned { MDY = 1, YMD = 2, YDM = 4, DMY = 8, MYD = 16, DYM = 32 };
-constexpr std::array<Order, 6> Orders{{{MDY, 1, 0, 2}, {YMD, 2, 1, 0}, {YDM, 1, 2, 0},
-                                       {DMY, 0, 1, 2}, {MYD, 2, 0, 1}, {DYM, 0, 2, 1}}};
+// (Month, year, day is only ever a month and a year: "2 30" is February 1930.)
+enum : unsigned { MDY = 1, YMD = 2, YDM = 4, DMY = 8, MYD = 16 };
+constexpr std::array<Order, 5> Orders{{{MDY, 1, 0, 2}, {YMD, 2, 1, 0}, {YDM, 1, 2, 0},
+                                       {DMY, 0, 1, 2}, {MYD, 2, 0, 1}}};
 
 bool validDay(int day, int month, int year) {
     return month >= 1 && month <= MonthsPerYear && day >= 1 &&
@@ -263,8 +307,10 @@ std::optional<DayParts> firstValidOrder(const std::array<int, MaxDateNumbers>& v
 std::optional<DayParts> resolve(const Field* fields, size_t count, const YearSource& year,
                                 const Locale& loc) {
     if (count < 2) return std::nullopt;
+    // Three numbers never put the year between day and month: "2 32 3" is no date (32 is no
+    // day, and no month either).
     unsigned allowed = MDY | DMY;
-    if (count == 3) allowed |= YMD | YDM | MYD | DYM;
+    if (count == 3) allowed |= YMD | YDM;
     if (fields[0].monthName)
         allowed = MDY;
     else if (fields[1].monthName)

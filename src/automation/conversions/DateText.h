@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "automation/conversions/DateMath.h"
-#include "automation/values/Locale.h"
+#include "automation/locale/Locale.h"
 
 // Dates and times laid out by the pictures of the regional settings ("M/d/yyyy",
 // "h:mm:ss tt", "dddd, MMMM d, yyyy"): d dd ddd dddd, M MM MMM MMMM, y yy yyyy, h hh (12-hour),

@@ -267,6 +267,58 @@ bool roundsUp(const ParsedNumber& n, int64_t at, uint64_t kept) {
     return n.sticky || (kept & 1u) != 0;
 }
 
+// A separator among the digits: one byte, compared as such (nearly every locale's), or a longer
+// UTF-8 character (the no-break space of some). Empty: the locale has none.
+struct ByteMark {
+    static constexpr unsigned None = 0x100;  // no byte has this value
+    unsigned c;
+    explicit ByteMark(std::string_view text) : c(text.empty() ? None : static_cast<unsigned char>(text.front())) {}
+    size_t size() const { return 1; }
+    bool at(std::string_view body, size_t i) const { return static_cast<unsigned char>(body[i]) == c; }
+};
+struct TextMark {
+    std::string_view text;
+    size_t size() const { return text.size(); }
+    bool at(std::string_view body, size_t i) const { return !text.empty() && body.substr(i).starts_with(text); }
+};
+
+// The digits of `body` from its start: runs of digits, each read by the tight loop, with a
+// thousands separator between two (it comes only after a digit), then the decimal separator and
+// the decimals, among which thousands separators may stand too ("1.234,5" reads as 1.2345 where
+// the point is the decimal separator) and count no place. Returns where the digits end.
+template <class Mark>
+TAV_FORCE_INLINE inline size_t scanDigits(std::string_view body, Mark thousands, Mark decimal, DigitRun& run,
+                                          char* digits, bool& anyDigit) {
+    size_t i = 0;
+    for (; i < body.size(); ++i) {
+        const char c = body[i];
+        if (const unsigned d = digitOf(c); d <= 9)
+            addDigit(run, digits, c, d);
+        else if (i == 0 || !thousands.at(body, i))  // separators only after the first digit
+            break;
+        else
+            i += thousands.size() - 1;
+    }
+    anyDigit = i > 0;
+    if (i < body.size() && decimal.at(body, i)) {
+        i += decimal.size();
+        const auto digitRun = [&] {
+            const size_t first = i;
+            for (unsigned d; i < body.size() && (d = digitOf(body[i])) <= 9; ++i) addDigit(run, digits, body[i], d);
+            return i - first;
+        };
+        size_t fractionDigits = digitRun();
+        // (rare) thousands separators among the decimals
+        while ((anyDigit || fractionDigits > 0) && i < body.size() && thousands.at(body, i)) {
+            i += thousands.size();
+            fractionDigits += digitRun();
+        }
+        run.exponent -= static_cast<int64_t>(fractionDigits);
+        anyDigit = anyDigit || fractionDigits > 0;
+    }
+    return i;
+}
+
 // scan(), in line with its callers here (readDouble() above all).
 TAV_FORCE_INLINE inline bool scanNumber(std::string_view text, const Locale& loc, ParsedNumber& n) {
     n.negative = n.radixLiteral = n.radixTooWide = n.sticky = false;
@@ -280,25 +332,13 @@ TAV_FORCE_INLINE inline bool scanNumber(std::string_view text, const Locale& loc
     Affixes affixes;
     if (!takeAffixes(s, affixes, true, loc)) return false;
     // Locals that no digit stored can change: they stay in registers.
-    const std::string_view body = s;
-    char* const digits = n.digits.data();
-    const char thousands = loc.thousandsSeparator;
+    const std::string_view thousands = loc.thousandsSeparator;
+    const std::string_view decimal = loc.decimalSeparator;
     DigitRun run;
-    size_t i = 0;
-    for (; i < body.size(); ++i) {
-        const char c = body[i];
-        if (const unsigned d = digitOf(c); d <= 9)
-            addDigit(run, digits, c, d);
-        else if (c != thousands || i == 0)  // separators only after the first digit
-            break;
-    }
-    bool anyDigit = i > 0;
-    if (i < body.size() && body[i] == loc.decimalSeparator) {
-        const size_t fraction = ++i;
-        for (unsigned d; i < body.size() && (d = digitOf(body[i])) <= 9; ++i) addDigit(run, digits, body[i], d);
-        run.exponent -= static_cast<int64_t>(i - fraction);
-        anyDigit = anyDigit || i > fraction;
-    }
+    bool anyDigit = false;
+    const size_t i = thousands.size() <= 1 && decimal.size() <= 1
+                         ? scanDigits(s, ByteMark(thousands), ByteMark(decimal), run, n.digits.data(), anyDigit)
+                         : scanDigits(s, TextMark{thousands}, TextMark{decimal}, run, n.digits.data(), anyDigit);
     s.remove_prefix(i);
     if (!anyDigit || !takeExponent(s, run)) return false;
     if (!takeAffixes(s, affixes, false, loc) || !s.empty() || affixes.open != affixes.closed)

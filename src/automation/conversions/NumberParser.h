@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "automation/values/Locale.h"
+#include "automation/locale/Locale.h"
 
 // Text to number, with the leniency of the Automation conversions: blanks around the number,
 // a sign in front or behind (or both "+-"), parentheses for negative, the currency symbol on

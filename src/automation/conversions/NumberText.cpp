@@ -26,6 +26,16 @@ char* put(char* p, std::string_view s) {
     return p + s.size();
 }
 
+// The common one-byte separator without a call; a separator longer than the buffer has room for
+// (no locale has one) is cut.
+char* putSeparator(char* p, std::string_view separator) {
+    if (separator.size() == 1) {
+        *p = separator.front();
+        return p + 1;
+    }
+    return put(p, separator.substr(0, MaxSeparatorLength));
+}
+
 char* putZeros(char* p, int n) {
     for (; n > 0; --n) *p++ = '0';
     return p;
@@ -87,7 +97,7 @@ char* writeExponent(char* p, int exponent) {
 
 }  // namespace
 
-char* writeNumber(char* buf, double d, int significantDigits, char decimalSeparator, Ties ties) {
+char* writeNumber(char* buf, double d, int significantDigits, std::string_view decimalSeparator, Ties ties) {
     if (std::isnan(d)) return put(buf, std::signbit(d) ? IndefiniteText : QuietNaNText);
     if (std::isinf(d)) return put(buf, d < 0 ? NegativeInfinityText : PositiveInfinityText);
     if (d == 0) {
@@ -109,14 +119,14 @@ char* writeNumber(char* buf, double d, int significantDigits, char decimalSepara
     if (exponent < PlainExponentMin || exponent >= precision) {
         *p++ = all.front();
         if (count > 1) {
-            *p++ = decimalSeparator;
+            p = putSeparator(p, decimalSeparator);
             p = put(p, all.substr(1));
         }
         return writeExponent(p, exponent);
     }
     if (exponent < 0) {
         *p++ = '0';
-        *p++ = decimalSeparator;
+        p = putSeparator(p, decimalSeparator);
         p = putZeros(p, -exponent - 1);
         return put(p, all);
     }
@@ -126,11 +136,11 @@ char* writeNumber(char* buf, double d, int significantDigits, char decimalSepara
         return putZeros(p, static_cast<int>(integerDigits - all.size()));
     }
     p = put(p, all.substr(0, integerDigits));
-    *p++ = decimalSeparator;
+    p = putSeparator(p, decimalSeparator);
     return put(p, all.substr(integerDigits));
 }
 
-char* writeCurrency(char* buf, int64_t scaled, char decimalSeparator) {
+char* writeCurrency(char* buf, int64_t scaled, std::string_view decimalSeparator) {
     char* p = buf;
     uint64_t mag = static_cast<uint64_t>(scaled);
     if (scaled < 0) {
@@ -140,7 +150,7 @@ char* writeCurrency(char* buf, int64_t scaled, char decimalSeparator) {
     p = std::to_chars(p, p + 24, mag / CurrencyUnit).ptr;
     uint64_t fraction = mag % CurrencyUnit;
     if (fraction == 0) return p;
-    *p++ = decimalSeparator;
+    p = putSeparator(p, decimalSeparator);
     int digits = CurrencyFractionDigits;
     while (fraction % 10 == 0) {
         fraction /= 10;

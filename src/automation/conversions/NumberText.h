@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // Numbers to text as the Automation conversions write them: a double rounded to 15 significant
 // digits (a single to 7), trailing zeros dropped, plain decimals while the decimal exponent lies
@@ -8,8 +9,10 @@
 // most four fraction digits.
 namespace tav::numtext {
 
-// Longest text writeNumber produces (sign, 40 digits, separator, exponent) plus room.
+// Longest text writeNumber produces (sign, 40 digits, a separator of up to MaxSeparatorLength
+// bytes, exponent) plus room.
 constexpr size_t NumberTextCapacity = 64;
+constexpr size_t MaxSeparatorLength = 8;
 constexpr int MaxSignificantDigits = 40;
 
 // How a value exactly halfway between two roundings rounds.
@@ -20,10 +23,10 @@ enum class Ties : unsigned char { ToEven, AwayFromZero };
 // classic C runtime ("1.#INF", "-1.#INF", "1.#QNAN", "-1.#IND"). Ties round as `ties` says;
 // AwayFromZero looks at the exact value, which it sees in full for every single (a single's
 // decimal expansion has at most 112 significant digits).
-char* writeNumber(char* buf, double d, int significantDigits, char decimalSeparator,
+char* writeNumber(char* buf, double d, int significantDigits, std::string_view decimalSeparator,
                   Ties ties = Ties::ToEven);
 
 // Currency (a count of 1/10000 units) as "-123.45"; returns the end. Needs 24 bytes.
-char* writeCurrency(char* buf, int64_t scaled, char decimalSeparator);
+char* writeCurrency(char* buf, int64_t scaled, std::string_view decimalSeparator);
 
 }  // namespace tav::numtext

@@ -14,9 +14,10 @@ namespace tav {
 //   Plain          no format: the value's own text
 //   GeneralNumber  "General Number": numbers in their plain text
 //   TwoState       "Yes/No", "True/False", "On/Off": one text for non-zero, one for zero
+//   Currency       "Currency": the locale's currency layout (CurrencyFormat.h)
 //   Number / Date / Text: up to four sections of the custom format language
 struct CompiledFormat {
-    enum class Kind : unsigned char { Plain, GeneralNumber, TwoState, Number, Date, Text };
+    enum class Kind : unsigned char { Plain, GeneralNumber, TwoState, Currency, Number, Date, Text };
 
     Kind kind = Kind::Plain;
     std::vector<NumberSection> number;

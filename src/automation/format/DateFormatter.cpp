@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cstring>
+#include <memory>
 
 #include "automation/format/CompileCache.h"
 #include "automation/values/ForceInline.h"
@@ -295,15 +296,35 @@ const std::string& pictureText(const Locale& loc, Picture picture) {
     }
 }
 
-// A locale's pictures, compiled: those of the default locale (which cannot change) once for
-// good, those of any other once per thread and looked up by their text.
+std::array<DateSection, kPictures> compilePictures(const Locale& loc) {
+    return {compileDatePicture(loc.shortDatePicture), compileDatePicture(loc.longDatePicture),
+            compileDatePicture(loc.timePicture)};
+}
+
+// The pictures of the last registered locale a thread used, by the record's id.
+struct LastPictures {
+    uint32_t id = 0;
+    std::array<DateSection, kPictures> compiled;
+};
+
+// A locale's pictures, compiled: the built-in en-US locale's once for good, a registered
+// locale's once per thread (kept while the thread stays with it), those of a record made by
+// hand per thread and looked up by their text.
 TAV_FORCE_INLINE inline const DateSection& pictureSection(const Locale& loc, Picture picture) {
     const Locale& standard = Locale::enUS();
     if (&loc == &standard) {
-        static const std::array<DateSection, kPictures> compiled = {
-            compileDatePicture(standard.shortDatePicture), compileDatePicture(standard.longDatePicture),
-            compileDatePicture(standard.timePicture)};
+        static const std::array<DateSection, kPictures> compiled = compilePictures(standard);
         return compiled[static_cast<size_t>(picture)];
+    }
+    if (loc.id != 0) {
+        // Made on the first use of such a locale: threads in en-US alone carry nothing.
+        thread_local std::unique_ptr<LastPictures> last;
+        if (!last) last = std::make_unique<LastPictures>();
+        if (last->id != loc.id) {
+            last->compiled = compilePictures(loc);
+            last->id = loc.id;
+        }
+        return last->compiled[static_cast<size_t>(picture)];
     }
     thread_local CompileCache<DateSection, 6> cache;
     return cache.get(pictureText(loc, picture), [](std::string_view p) { return compileDatePicture(p); });

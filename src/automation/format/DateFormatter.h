@@ -9,7 +9,7 @@
 #include "automation/format/CalendarWeeks.h"
 #include "automation/conversions/DateMath.h"
 #include "automation/format/FormatSections.h"
-#include "automation/values/Locale.h"
+#include "automation/locale/Locale.h"
 #include "automation/values/Variant.h"
 
 namespace tav {

@@ -4,6 +4,7 @@
 
 #include "automation/values/AutomationError.h"
 #include "automation/format/CompiledFormat.h"
+#include "automation/format/CurrencyFormat.h"
 #include "automation/values/ErrorNumbers.h"
 #include "automation/format/FormatOperand.h"
 
@@ -41,6 +42,8 @@ class Formatter {
                 return generalNumber();
             case Kind::TwoState:
                 return twoState(f);
+            case Kind::Currency:
+                return number(currencySections(loc_));
             case Kind::Number:
                 return number(f.number);
             case Kind::Date:
@@ -156,13 +159,16 @@ Variant Format(const Variant& value, std::string_view format, int firstDayOfWeek
         firstWeekOfYear > static_cast<int>(calendar::FirstWeek::FirstFullWeek) ||
         format.size() > kMaxFormatLength)
         throwError(err::InvalidProcedureCall);
-    // The system's first day of the week for en-US is Sunday.
-    const int firstDay = firstDayOfWeek == kSystemFirstDay ? calendar::Sunday : firstDayOfWeek;
+    // The system's first day and first week are the locale's (Sunday and the week of 1 January
+    // in en-US).
+    const int firstDay = firstDayOfWeek == kSystemFirstDay ? loc.firstDayOfWeek : firstDayOfWeek;
+    const int firstWeek = firstWeekOfYear == static_cast<int>(calendar::FirstWeek::System) ? loc.firstWeekOfYear
+                                                                                           : firstWeekOfYear;
     // One output buffer per thread saves an allocation per call; a huge result does not get to
     // keep its memory.
     thread_local std::string buffer;
     buffer.clear();
-    Formatter f(value, firstDay, static_cast<calendar::FirstWeek>(firstWeekOfYear), loc, buffer);
+    Formatter f(value, firstDay, static_cast<calendar::FirstWeek>(firstWeek), loc, buffer);
     Variant result = f.apply(cachedFormat(format));
     if (buffer.capacity() > kKeptBufferCapacity) std::string().swap(buffer);
     return result;

@@ -1,7 +1,7 @@
 #pragma once
 #include <string_view>
 
-#include "automation/values/Locale.h"
+#include "automation/locale/Locale.h"
 #include "automation/values/Variant.h"
 
 namespace tav {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "automation/format/DecimalDigits.h"
-#include "automation/values/Locale.h"
+#include "automation/locale/Locale.h"
 #include "automation/values/Variant.h"
 
 // What a Variant is to the formatter: a number for number formats, a date serial for date

@@ -110,9 +110,10 @@ class SectionBuilder {
         ++s_.items.back().length;
     }
 
-    // A comma between integer digits turns grouping on; commas after the last digit of the
-    // integer part or of the whole number scale by 1000 each ("#,##0,", "0.0,,"); a comma among
-    // the decimals means nothing; a comma before any digit is just the separator character.
+    // A comma between digits turns grouping on, among the decimals too ("#.##0,00" groups the
+    // integer part); commas after the last digit of the integer part or of the whole number
+    // scale by 1000 each ("#,##0,", "0.0,,"); a comma before any digit is just the separator
+    // character.
     void resolveCommas() {
         if (commas_.empty()) return;
         std::vector<bool> drop(s_.items.size(), false);
@@ -130,9 +131,10 @@ class SectionBuilder {
             if (firstDigit > k) continue;
             drop[k] = true;
             const bool inIntegerPart = k < point;
-            if (inIntegerPart && lastInteger > k)
+            const bool digitsFollow = inIntegerPart ? lastInteger > k : lastFraction > k;
+            if (digitsFollow)
                 s_.grouping = true;
-            else if (inIntegerPart || lastFraction < k)
+            else
                 s_.scaleThousands = std::min(s_.scaleThousands + 1, kMaxScalingCommas);
         }
         size_t out = 0;
@@ -161,23 +163,34 @@ class SectionBuilder {
     int placeholders_ = 0;
 };
 
-// Writes integer digits and puts a group separator after every third one from the point.
+// Writes integer digits and puts the locale's group separator between groups: the primary group
+// next to the point, secondary groups beyond it (three and three mostly: 1,234,567; three and
+// two in India: 12,34,567).
 class IntegerWriter {
   public:
     IntegerWriter(const NumberSection& s, const Locale& loc, std::string& out)
-        : s_(s), loc_(loc), out_(out) {}
+        : s_(s), loc_(loc), out_(out),
+          primary_(loc.primaryGroup > 0 ? loc.primaryGroup : kGroupSize),
+          secondary_(loc.secondaryGroup > 0 ? loc.secondaryGroup : primary_) {}
     void put(int64_t power, char digit) {
         out_ += digit;
-        if (s_.grouping && power > 0 && power % kGroupSize == 0) out_ += loc_.thousandsSeparator;
+        if (s_.grouping && endsGroup(power)) out_ += loc_.thousandsSeparator;
     }
     void putRange(const DecimalDigits& v, int64_t from, int64_t downTo) {
         for (int64_t p = from; p >= downTo; --p) put(p, v.digitAtPower(p));
     }
 
   private:
+    // Whether a separator follows the digit of 10^power.
+    bool endsGroup(int64_t power) const {
+        return power >= primary_ && (power - primary_) % secondary_ == 0;
+    }
+
     const NumberSection& s_;
     const Locale& loc_;
     std::string& out_;
+    int64_t primary_;
+    int64_t secondary_;
 };
 
 void appendExponent(const NumberSection& s, int exponent, std::string& out) {

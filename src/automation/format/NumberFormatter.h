@@ -6,7 +6,7 @@
 
 #include "automation/format/DecimalDigits.h"
 #include "automation/format/FormatSections.h"
-#include "automation/values/Locale.h"
+#include "automation/locale/Locale.h"
 
 namespace tav {
 

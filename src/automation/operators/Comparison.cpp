@@ -3,12 +3,13 @@
 // Null makes the answer Null; error values compare only with error values. A number (Empty,
 // Boolean and Date included) is less than any string, whatever the string says: "10" is not
 // converted. Strings, and Empty against a string (as ""), compare in the linguistic order of
-// StringCollation.h. Numbers compare by value, with the precision rules of VB: a Double against
+// StringCollation.h, or in the locale's own order where its language has one. Numbers compare by value, with the precision rules of VB: a Double against
 // a Single is rounded to Single first, a Single or Double against Currency is converted to
 // Currency first.
 #include <cmath>
 #include <limits>
 
+#include "automation/locale/LocaleCollator.h"
 #include "automation/operators/ArithmeticType.h"
 #include "automation/values/AutomationError.h"
 #include "automation/operators/Operand.h"
@@ -68,7 +69,14 @@ collation::Case caseRuleOf(CompareFlags flags) noexcept {
                : collation::Case::Sensitive;
 }
 
-Comparison compareGeneral(const Variant& a, const Variant& b, CompareFlags flags) {
+int compareText(std::string_view a, std::string_view b, const Locale& loc, CompareFlags flags) {
+    const collation::Case rule = caseRuleOf(flags);
+    if (loc.collator) return loc.collator->compare(a, b, rule == collation::Case::Ignore);
+    return collation::compare(a, b, rule);
+}
+
+// `loc` null: the calling thread's locale, looked up only when two texts meet.
+Comparison compareGeneral(const Variant& a, const Variant& b, const Locale* loc, CompareFlags flags) {
     const bool errorA = a.type() == VarType::Error, errorB = b.type() == VarType::Error;
     if (errorA && errorB)
         return order(static_cast<uint32_t>(a.error()), static_cast<uint32_t>(b.error()));
@@ -80,7 +88,7 @@ Comparison compareGeneral(const Variant& a, const Variant& b, CompareFlags flags
         // Empty reads as "".
         const std::string_view ta = a.isString() ? a.str() : std::string_view();
         const std::string_view tb = b.isString() ? b.str() : std::string_view();
-        return order(collation::compare(ta, tb, caseRuleOf(flags)), 0);
+        return order(compareText(ta, tb, loc ? *loc : Locale::current(), flags), 0);
     }
     return compareNumbers(operand::toNumber(a), operand::toNumber(b));
 }
@@ -107,11 +115,13 @@ inline bool compareFast(const Variant& a, const Variant& b, Comparison& out) noe
 Comparison Cmp(const Variant& a, const Variant& b, CompareFlags flags) {
     Comparison fast;
     if (compareFast(a, b, fast)) return fast;
-    return compareGeneral(a, b, flags);
+    return compareGeneral(a, b, nullptr, flags);
 }
 
-Comparison Cmp(const Variant& a, const Variant& b, const Locale&, CompareFlags flags) {
-    return Cmp(a, b, flags);
+Comparison Cmp(const Variant& a, const Variant& b, const Locale& loc, CompareFlags flags) {
+    Comparison fast;
+    if (compareFast(a, b, fast)) return fast;
+    return compareGeneral(a, b, &loc, flags);
 }
 
 }  // namespace tav

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "automation/values/Locale.h"
+#include "automation/locale/Locale.h"
 #include "automation/values/Variant.h"
 
 // Variant arithmetic, concatenation, logic and comparison with the rules of OLE Automation
@@ -27,10 +27,11 @@ enum class Comparison { LT, EQ, GT, Null };
 // How strings compare: IgnoreCase makes "a" and "A" equal (VB's text comparison).
 enum class CompareFlags : uint8_t { None = 0, IgnoreCase = 1 };
 
-// VarCmp: a number is less than any string; strings compare linguistically (see
-// StringCollation.h), case-sensitively unless the flags say otherwise. The locale names the
-// language of the string order; en-US is the one there is. (Two overloads rather than a default
-// locale argument, so that the common call does not pay for looking the locale up.)
+// VarCmp: a number is less than any string; strings compare linguistically, case-sensitively
+// unless the flags say otherwise, in the order of the locale's language: the platform's default
+// order (StringCollation.h) unless the language has its own (Swedish, Spanish, ...). Without a
+// locale, the calling thread's. (Two overloads rather than a default locale argument, so that
+// comparing numbers does not pay for looking the locale up.)
 Comparison Cmp(const Variant& a, const Variant& b, CompareFlags flags = CompareFlags::None);
 Comparison Cmp(const Variant& a, const Variant& b, const Locale& loc,
                CompareFlags flags = CompareFlags::None);

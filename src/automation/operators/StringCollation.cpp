@@ -193,6 +193,13 @@ struct Superscript {
 };
 constexpr Superscript kSuperscripts[] = {{0xB9, 1}, {0xB2, 2}, {0xB3, 3}};
 
+// Katakana come in two widths: the half-width forms (U+FF66..U+FF9D) weigh as the standard
+// letters they stand for and sort before them, which differ from them only on the last level.
+constexpr char32_t kHalfWidthKanaFirst = 0xFF66;
+constexpr std::u16string_view kHalfWidthKana =
+    u"ヲァィゥェォャュョッーアイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラリルレロワン";
+constexpr Range kKatakana = {0x30A1, 0x30FC};
+
 // Scripts with case where the upper-case letters sit at a fixed distance from the lower-case ones.
 struct CasedBlock {
     Range upper;
@@ -277,6 +284,9 @@ class ElementReader {
         }
         if (c >= kCombiningFirst && c <= kCombiningLast)
             return push(markElement(combiningWeight(c)));
+        if (c >= kHalfWidthKanaFirst && c - kHalfWidthKanaFirst < kHalfWidthKana.size())
+            return push({kOtherBase + kHalfWidthKana[c - kHalfWidthKanaFirst], kPlain, kLower});
+        if (kKatakana.contains(c)) return push({kOtherBase + c, kPlain, kVariantLower});
         if (inAny(kSymbols, c)) return push({kSymbolBase + c, kPlain, kLower});
         for (const auto& block : kCasedBlocks)
             if (block.upper.contains(c))

@@ -17,6 +17,7 @@ namespace tav::vectors {
 namespace {
 
 constexpr std::string_view kArrow = "=>";
+constexpr std::string_view kLocaleDirective = "# locale ";
 constexpr std::string_view kErrPrefix = "Err:";
 
 using Unary = std::function<Variant(const Variant&)>;
@@ -36,6 +37,7 @@ const std::unordered_map<std::string_view, Unary>& unaryOps() {
         {"Not", [](const Variant& a) { return Not(a); }},
         {"CStr", [](const Variant& a) { return changeType(a, VarType::String); }},
         {"CDbl", [](const Variant& a) { return changeType(a, VarType::R8); }},
+        {"CCur", [](const Variant& a) { return changeType(a, VarType::Currency); }},
         {"CSng", [](const Variant& a) { return changeType(a, VarType::R4); }},
         {"CLng", [](const Variant& a) { return changeType(a, VarType::I4); }},
         {"CInt", [](const Variant& a) { return changeType(a, VarType::I2); }},
@@ -75,6 +77,13 @@ bool parseLine(std::string_view line, Case& out) {
     out.args.assign(fields.begin() + 1, fields.end() - 2);
     out.expected = std::string(trim(fields.back()));
     return true;
+}
+
+std::optional<std::string> localeDirective(std::string_view line) {
+    if (!line.starts_with(kLocaleDirective)) return std::nullopt;
+    const std::string_view name = trim(line.substr(kLocaleDirective.size()));
+    if (name.empty()) return std::nullopt;
+    return std::string(name);
 }
 
 bool isOperation(std::string_view op, size_t arity) {

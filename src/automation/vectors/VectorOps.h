@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,6 +19,10 @@ struct Case {
 
 // Splits a vector line; false for comments, blank lines and lines without "=>".
 bool parseLine(std::string_view line, Case& out);
+
+// The locale a comment line "# locale de-DE" names: the cases after it run in that locale (a
+// file of another locale's vectors starts with one).
+std::optional<std::string> localeDirective(std::string_view line);
 
 // Runs one operation; an unknown operation or malformed argument gives an Err: text too.
 std::string run(std::string_view op, std::span<const Variant> args);

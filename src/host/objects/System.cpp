@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "automation/conversions/Conversions.h"
+#include "automation/locale/Locale.h"
 #include "automation/objects/TextFile.h"
 #include "automation/server/FileRegistry.h"
 #include "automation/server/ThreadEnvironment.h"
@@ -70,6 +71,7 @@ ClassDesc System::describe() {
         .add(method<&C::SetEnv>(T::SetEnv, {T::NameParam, opt(T::ValueParam)}))
         .add(method<&C::GetEnv>(T::GetEnv, {T::NameParam}))
         .add(property<&C::CurrentDir, &C::SetCurrentDir>(T::CurrentDir))
+        .add(property<&C::GetLocale, &C::SetLocale>(T::Locale))
         .add(method<&C::Path>(T::Path, {T::PartsParam}))
         .add(method<&C::Symlink>(T::Symlink, {T::TargetParam, T::LinkParam}))
         .add(method<&C::LibraryPath>(T::LibraryPath, {T::FileNameParam}))
@@ -139,6 +141,14 @@ std::string System::CurrentDir() { return ThreadEnvironment::currentDirectory().
 void System::SetCurrentDir(std::string_view Path) {
     if (const std::error_code ec = ThreadEnvironment::setCurrentDirectory(fs::path(Path)))
         fail(err::PathFileAccess, T::CannotChangeTo, Path, ec.message());
+}
+
+std::string System::GetLocale() {
+    return Locale::current().name;
+}
+
+void System::SetLocale(std::string_view Name) {
+    Locale::setCurrent(Locale::named(Name));
 }
 
 std::string System::Path(std::span<Variant> Parts) {

@@ -11,7 +11,7 @@ namespace SystemText {
 inline constexpr std::string_view ClassName = "System";
 inline constexpr std::string_view ClassHelp =
     "The process around the library, for tests: folders, files, environment variables, the current "
-    "directory, loaded libraries and the registry.";
+    "directory, the thread's locale, loaded libraries and the registry.";
 inline constexpr std::string_view TempDir = "TempDir";
 inline constexpr std::string_view MakeDir = "MakeDir";
 inline constexpr std::string_view WriteText = "WriteText";
@@ -25,6 +25,7 @@ inline constexpr std::string_view Path = "Path";
 inline constexpr std::string_view Symlink = "Symlink";
 inline constexpr std::string_view LibraryPath = "LibraryPath";
 inline constexpr std::string_view SetRegValue = "SetRegValue";
+inline constexpr std::string_view Locale = "Locale";
 inline constexpr std::string_view PathParam = "Path";
 inline constexpr std::string_view TextParam = "Text";
 inline constexpr std::string_view FromParam = "From";
@@ -78,6 +79,10 @@ public:
     Variant GetEnv(std::string_view Name);
     std::string CurrentDir();
     void SetCurrentDir(std::string_view Path);
+    // The calling thread's locale by its BCP 47 name; a name the library does not know fails with
+    // error 5 and changes nothing.
+    std::string GetLocale();
+    void SetLocale(std::string_view Name);
     // The parts joined into one path with "/".
     std::string Path(std::span<Variant> Parts);
     // Makes Link a symbolic link to Target.

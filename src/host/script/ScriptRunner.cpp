@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "automation/locale/Locale.h"
 #include "automation/values/AutomationError.h"
 #include "automation/objects/ClassDesc.h"
 #include "automation/objects/Interfaces.h"
@@ -72,6 +73,9 @@ int ScriptRunner::runText(std::string_view text, std::ostream& out, std::ostream
 }
 
 ScriptRunner::Result ScriptRunner::run(const Script& script) {
+    // Every script starts in en-US whatever the environment, so that its expectations hold
+    // anywhere; Host.System.Locale changes it for the rest of the script.
+    const LocaleScope scriptLocale(Locale::enUS());
     Result result;
     for (const Statement& s : script.statements) {
         const std::string line = execute(s);

@@ -45,13 +45,6 @@ TEST(NumberToText, SpellsInfinitiesAndNaN) {
     EXPECT_EQ(numberToText(-std::numeric_limits<double>::quiet_NaN()), "-1.#IND");
 }
 
-TEST(NumberToText, UsesTheLocaleDecimalSeparator) {
-    Locale loc;
-    loc.decimalSeparator = ',';
-    EXPECT_EQ(numberToText(1.25, 15, loc), "1,25");
-    EXPECT_EQ(numberToText(1.25e20, 15, loc), "1,25E+20");
-}
-
 struct DateCase {
     double serial;
     const char* expected;

@@ -1,4 +1,5 @@
-// Runs every behaviour vector in tests/data/*.tsv and reports each failing line.
+// Runs every behaviour vector in tests/data/*.tsv and reports each failing line; the cases after a
+// line "# locale NAME" run in that locale.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <vector>
 #include <string>
 
+#include "automation/locale/Locale.h"
 #include "automation/vectors/VectorOps.h"
 
 namespace {
@@ -16,8 +18,13 @@ void runFile(const std::string& name) {
     ASSERT_TRUE(in) << "missing vector file " << name;
     std::string line;
     int lineNo = 0, cases = 0;
+    const tav::LocaleScope restore(tav::Locale::current());  // for after the file's locale lines
     while (std::getline(in, line)) {
         ++lineNo;
+        if (const auto localeName = tav::vectors::localeDirective(line)) {
+            tav::Locale::setCurrent(tav::Locale::named(*localeName));
+            continue;
+        }
         tav::vectors::Case c;
         if (!tav::vectors::parseLine(line, c)) continue;
         ++cases;
