@@ -122,6 +122,10 @@ void statementBody(Shape shape, std::string_view rest, Script::Statement& s) {
         case Shape::Call:
         case Shape::Assign:
             target(rest, s);
+            if (shape == Shape::Assign) {
+                std::string_view after = rest;
+                if (nextWord(after) == T::AssignSign) rest = after;
+            }
             while (!(rest = trim(rest)).empty()) {
                 if (shape == Shape::Call && rest.starts_with(T::Keep)) {
                     rest.remove_prefix(T::Keep.size());

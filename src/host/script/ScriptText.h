@@ -28,6 +28,8 @@ inline constexpr std::string_view ExpectExact = "=>";
 inline constexpr std::string_view ExpectRegex = "=~";
 inline constexpr std::string_view PrefixMark = " ...";
 inline constexpr std::string_view Keep = "->";
+// An assignment may write its value after "=" (let sys.Locale = Str:"de-DE").
+inline constexpr std::string_view AssignSign = "=";
 inline constexpr std::string_view Missing = "Missing";
 inline constexpr char ObjectRef = '@';
 inline constexpr char CopyRef = '$';
