@@ -3,6 +3,7 @@
 #include <string>
 
 #include "host/controls/ControlText.h"
+#include "qt/QtStrings.h"
 #include "qt/QtText.h"
 
 namespace tav {
@@ -29,11 +30,14 @@ Variant LineEditControl::Value() const {
 
 void LineEditControl::showValue(const Variant& value) {
     QLineEdit& e = edit();
-    const QString text = textOf(value);
+    std::string converted;
+    const std::string_view text = utf8TextOf(value, converted);
     // Showing the text it has already leaves the edit (and its cursor) alone. A text other than
     // the one shown last is new to it, without asking the edit (a redisplay after every change).
-    if (text != shown_ || text != e.text()) e.setText(text);
-    shown_ = text;
+    // The last text is kept as we have it, in UTF-8: comparing and keeping it costs no
+    // conversion and no shared count.
+    if (text != shown_ || !QAnyStringView::equal(e.text(), QUtf8StringView(text))) e.setText(qtext(text));
+    shown_.assign(text);
     e.setModified(false);
 }
 

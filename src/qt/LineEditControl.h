@@ -1,5 +1,6 @@
 #pragma once
 #include <QLineEdit>
+#include <string>
 
 #include "automation/objects/Dispatchable.h"
 #include "qt/WidgetControl.h"
@@ -25,7 +26,7 @@ protected:
 private:
     QLineEdit& edit() const { return static_cast<QLineEdit&>(live()); }
 
-    QString shown_;  // the text the display cycle put in last
+    std::string shown_;  // the text the display cycle put in last (UTF-8)
 };
 
 }  // namespace tav

@@ -61,9 +61,15 @@ bool WidgetControl::marked() const {
 }
 
 QString WidgetControl::textOf(const Variant& value) {
-    if (value.isString()) return qtext(value.str());
-    if (value.isNull()) return QString();
-    return qtext(CStr(value));
+    std::string converted;
+    return qtext(utf8TextOf(value, converted));
+}
+
+std::string_view WidgetControl::utf8TextOf(const Variant& value, std::string& converted) {
+    if (value.isString()) return value.str();
+    if (value.isNull()) return {};
+    converted = CStr(value);
+    return converted;
 }
 
 Variant WidgetControl::variantOf(const QString& text) {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -65,6 +66,8 @@ protected:
     // The text a text control shows for a value: a string as it is, Null as empty text, any
     // other value as CStr gives it (an object or array fails with its error).
     static QString textOf(const Variant& value);
+    // The same text in UTF-8, without a copy for a string: in `converted` when it had to be made.
+    static std::string_view utf8TextOf(const Variant& value, std::string& converted);
     static Variant variantOf(const QString& text);
 
 private:

@@ -68,8 +68,8 @@ void SrcPart_AxCls::SetAxClsProgID(std::string_view strNewValue) {
 
 Variant SrcPart_AxCls::Value(std::string_view PropertyName) {
     Variant result;
-    Utils::CopyVariant(result, TLIApplication::shared().invokeHook(
-                                   sourceObject_.get(), PropertyName, InvokeKind::PropertyGet));
+    Utils::CopyVariant(result, TLIApplication::shared().invokeHook(sourceObject_.get(), PropertyName,
+                                                                   InvokeKind::PropertyGet, reads_));
     return result;
 }
 
@@ -127,8 +127,7 @@ std::string SrcPart_AxCls::Caption() {
 }
 
 void SrcPart_AxCls::OnChanged(DispId id) {
-    const std::string name(
-        TLIApplication::shared().interfaceInfoFromObject(sourceObject_.get()).getMember(id).name());
+    const std::string name = TLIApplication::shared().memberName(sourceObject_.get(), id);
     if (!notifier_) throwError(err::ObjectNotSet);
     IRef<iTAVBindingNotifier> notifier = notifier_;  // the notifier may replace us meanwhile
     notifier->PropertyChanged(name);

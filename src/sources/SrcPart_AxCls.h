@@ -4,6 +4,7 @@
 
 #include "automation/objects/ConnectionPoint.h"
 #include "automation/objects/Dispatchable.h"
+#include "automation/objects/MemberLookup.h"
 #include "automation/objects/IPropertyNotifySink.h"
 #include "contracts/Persistable.h"
 #include "contracts/RegisteredClasses.h"
@@ -78,6 +79,7 @@ class SrcPart_AxCls : public Dispatchable<SrcPart_AxCls>,
 
     IRef<iTAVBindingNotifier> notifier_;
     Ref<Object> sourceObject_;
+    MemberLookup reads_;  // the members Value reads, found once
     Connection changes_;
     std::string progId_{SrcPart_AxClsText::DefaultText};
     std::string typeName_{SrcPart_AxClsText::DefaultText};

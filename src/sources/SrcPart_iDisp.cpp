@@ -23,7 +23,7 @@ void SrcPart_iDisp::SetSharingName(std::string_view strNewValue) {
 
 Variant SrcPart_iDisp::Value(std::string_view PropertyName) {
     return TLIApplication::shared().invokeHook(sourceObject_.get(), PropertyName,
-                                               InvokeKind::PropertyGet);
+                                               InvokeKind::PropertyGet, reads_);
 }
 
 void SrcPart_iDisp::LetValue(std::string_view PropertyName, const Variant& NewValue) {

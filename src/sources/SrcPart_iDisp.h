@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "automation/objects/Dispatchable.h"
+#include "automation/objects/MemberLookup.h"
 #include "contracts/Persistable.h"
 #include "contracts/iTAVSourcePart.h"
 
@@ -56,6 +57,7 @@ class SrcPart_iDisp : public Dispatchable<SrcPart_iDisp>,
     IRef<iTAVBindingNotifier> notifier_;
     std::string sharingName_{SrcPart_iDispText::DefaultSharingName};
     Ref<Object> sourceObject_;
+    MemberLookup reads_;  // the members Value reads, found once
 };
 
 }  // namespace tav

@@ -129,6 +129,22 @@ TEST_F(WidgetBinderTest, AWidgetDestroyedFirstTakesItsBindingsAlong) {
     EXPECT_TRUE(heard.empty());
 }
 
+// A redisplay of the text shown leaves the edit and its cursor alone; a text the user changed
+// without confirming it is shown over; text beyond ASCII arrives whole.
+TEST_F(WidgetBinderTest, ARedisplayTouchesTheEditOnlyWhenItsTextDiffers) {
+    auto* unitEdit = new QLineEdit(&window);
+    Binding& unit = binder->bind(unitEdit, source, "unit");
+    sample.setUnit("\u00b5m \u00c5");
+    EXPECT_EQ(unitEdit->text(), QString::fromUtf8("\u00b5m \u00c5"));
+    unitEdit->setCursorPosition(1);
+    binder->form().display(unit);
+    EXPECT_EQ(unitEdit->cursorPosition(), 1);
+    unitEdit->setText("typed");
+    binder->form().display(unit);
+    EXPECT_EQ(unitEdit->text(), QString::fromUtf8("\u00b5m \u00c5"));
+    EXPECT_TRUE(heard.empty());
+}
+
 TEST_F(WidgetBinderTest, ABinderDestroyedFirstLetsItsWidgetsGo) {
     Ref<Form> form(&binder->form());
     bindLength();

@@ -129,11 +129,10 @@ int64_t toInteger(const Variant& v, const IntTarget& t, const Locale& loc) {
 }
 
 double textToDouble(std::string_view s, const Locale& loc) {
-    double d = 0;
-    const numtext::Outcome o = numtext::readDouble(s, loc, d);
-    if (o == numtext::Outcome::NotNumber) mismatch();
-    overflowUnlessOk(o);
-    return d;
+    const numtext::DoubleReading r = numtext::readDouble(s, loc);
+    if (r.outcome == numtext::Outcome::NotNumber) mismatch();
+    overflowUnlessOk(r.outcome);
+    return r.value;
 }
 
 double toDouble(const Variant& v, const Locale& loc) {
@@ -446,9 +445,9 @@ bool IsDate(const Variant& v, const Locale& loc) {
 }
 
 std::optional<double> parseNumber(std::string_view text, const Locale& loc) {
-    double d = 0;
-    if (numtext::readDouble(text, loc, d) != numtext::Outcome::Ok) return std::nullopt;
-    return d;
+    const numtext::DoubleReading r = numtext::readDouble(text, loc);
+    if (r.outcome != numtext::Outcome::Ok) return std::nullopt;
+    return r.value;
 }
 
 std::optional<double> parseDate(std::string_view text, const Locale& loc) {

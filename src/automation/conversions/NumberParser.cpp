@@ -190,12 +190,16 @@ int64_t magnitude(const ParsedNumber& n) {
     return n.count + n.exponent;
 }
 
-// The digits as from_chars reads them ("12345e-2"), the sticky digit included.
+// The digits as from_chars reads them ("12345e-2"), the sticky digit included. Up to
+// LeadingDigits digits they are `leading`, which readDouble() keeps alone.
 template <class Float>
 std::from_chars_result readFloat(const ParsedNumber& n, Float& out) {
     char buf[MaxDigits + 32];
     char* p = buf;
-    for (int i = 0; i < n.count; ++i) *p++ = n.digits[static_cast<size_t>(i)];
+    if (n.count <= LeadingDigits)
+        p = std::to_chars(p, buf + sizeof buf, n.leading).ptr;
+    else
+        for (int i = 0; i < n.count; ++i) *p++ = n.digits[static_cast<size_t>(i)];
     int64_t exponent = n.exponent;
     if (n.sticky) {
         *p++ = '1';
@@ -267,13 +271,44 @@ bool roundsUp(const ParsedNumber& n, int64_t at, uint64_t kept) {
     return n.sticky || (kept & 1u) != 0;
 }
 
+// The digits read from a number's text, where they end and whether there were any.
+struct DigitScan {
+    DigitRun run;
+    size_t at = 0;
+    bool anyDigit = false;
+};
+
+// How a scan keeps the digits. In a text of at most LeadingDigits bytes every digit fits
+// `leading`, so the digits need no check each: Short keeps their characters too, LeadingOnly
+// (for readDouble(), whose readFloat() rewrites them from `leading`) not even those.
+enum class DigitKeeping { Checked, Short, LeadingOnly };
+
+// Reads a run of digits from body[i]; returns where it ends. Leading zeros only move the point.
+template <DigitKeeping Keep>
+TAV_FORCE_INLINE inline size_t digitRun(std::string_view body, size_t i, DigitRun& run,
+                                        char* digits) {
+    if constexpr (Keep == DigitKeeping::Checked) {
+        for (unsigned d; i < body.size() && (d = digitOf(body[i])) <= 9; ++i)
+            addDigit(run, digits, body[i], d);
+    } else {
+        if (run.count == 0)
+            while (i < body.size() && body[i] == '0') ++i;
+        for (unsigned d; i < body.size() && (d = digitOf(body[i])) <= 9; ++i) {
+            run.leading = run.leading * 10 + d;
+            if constexpr (Keep == DigitKeeping::Short) digits[run.count] = body[i];
+            ++run.count;
+        }
+    }
+    return i;
+}
+
 // A separator among the digits: one byte, compared as such (nearly every locale's), or a longer
 // UTF-8 character (the no-break space of some). Empty: the locale has none.
 struct ByteMark {
     static constexpr unsigned None = 0x100;  // no byte has this value
     unsigned c;
     explicit ByteMark(std::string_view text) : c(text.empty() ? None : static_cast<unsigned char>(text.front())) {}
-    size_t size() const { return 1; }
+    static constexpr size_t size() { return 1; }
     bool at(std::string_view body, size_t i) const { return static_cast<unsigned char>(body[i]) == c; }
 };
 struct TextMark {
@@ -282,44 +317,56 @@ struct TextMark {
     bool at(std::string_view body, size_t i) const { return !text.empty() && body.substr(i).starts_with(text); }
 };
 
-// The digits of `body` from its start: runs of digits, each read by the tight loop, with a
-// thousands separator between two (it comes only after a digit), then the decimal separator and
-// the decimals, among which thousands separators may stand too ("1.234,5" reads as 1.2345 where
-// the point is the decimal separator) and count no place. Returns where the digits end.
-template <class Mark>
-TAV_FORCE_INLINE inline size_t scanDigits(std::string_view body, Mark thousands, Mark decimal, DigitRun& run,
-                                          char* digits, bool& anyDigit) {
-    size_t i = 0;
-    for (; i < body.size(); ++i) {
-        const char c = body[i];
-        if (const unsigned d = digitOf(c); d <= 9)
-            addDigit(run, digits, c, d);
-        else if (i == 0 || !thousands.at(body, i))  // separators only after the first digit
-            break;
-        else
-            i += thousands.size() - 1;
+// Decimals after a thousands separator that follows the first decimals ("1.234,5" reads as
+// 1.2345 where the point is the decimal separator): they count no place. Rare, so out of line,
+// with the counts passed by value to keep them in registers in the caller.
+template <DigitKeeping Keep, class Mark>
+[[gnu::noinline]] DigitScan moreDecimals(std::string_view body, DigitScan scan, Mark thousands,
+                                         char* digits) {
+    size_t i = scan.at;
+    while (i < body.size() && thousands.at(body, i)) {
+        const size_t first = i + thousands.size();
+        i = digitRun<Keep>(body, first, scan.run, digits);
+        scan.run.exponent -= static_cast<int64_t>(i - first);
     }
-    anyDigit = i > 0;
-    if (i < body.size() && decimal.at(body, i)) {
-        i += decimal.size();
-        const auto digitRun = [&] {
-            const size_t first = i;
-            for (unsigned d; i < body.size() && (d = digitOf(body[i])) <= 9; ++i) addDigit(run, digits, body[i], d);
-            return i - first;
-        };
-        size_t fractionDigits = digitRun();
-        // (rare) thousands separators among the decimals
-        while ((anyDigit || fractionDigits > 0) && i < body.size() && thousands.at(body, i)) {
-            i += thousands.size();
-            fractionDigits += digitRun();
-        }
-        run.exponent -= static_cast<int64_t>(fractionDigits);
-        anyDigit = anyDigit || fractionDigits > 0;
-    }
-    return i;
+    scan.at = i;
+    return scan;
 }
 
-// scan(), in line with its callers here (readDouble() above all).
+// The digits of `body` from its start: runs of digits with thousands separators between them
+// (only after a digit), then the decimal separator and the decimals.
+template <DigitKeeping Keep, class Mark>
+TAV_FORCE_INLINE inline DigitScan scanDigits(std::string_view body, Mark thousands, Mark decimal,
+                                             char* digits) {
+    DigitScan scan;
+    size_t i = digitRun<Keep>(body, 0, scan.run, digits);
+    if (i > 0)
+        while (i < body.size() && thousands.at(body, i))
+            i = digitRun<Keep>(body, i + thousands.size(), scan.run, digits);
+    scan.anyDigit = i > 0;
+    if (i < body.size() && decimal.at(body, i)) {
+        const size_t fraction = i + decimal.size();
+        i = digitRun<Keep>(body, fraction, scan.run, digits);
+        scan.run.exponent -= static_cast<int64_t>(i - fraction);
+        scan.anyDigit = scan.anyDigit || i > fraction;
+        scan.at = i;
+        if (i < body.size() && scan.anyDigit && thousands.at(body, i)) [[unlikely]]
+            return moreDecimals<Keep>(body, scan, thousands, digits);
+    }
+    scan.at = i;
+    return scan;
+}
+
+// The digits among separators longer than a byte: out of line, so that the common one-byte
+// scan keeps the caller's code straight.
+[[gnu::noinline]] DigitScan scanDigitsWide(std::string_view body, std::string_view thousands,
+                                           std::string_view decimal, char* digits) {
+    return scanDigits<DigitKeeping::Checked>(body, TextMark{thousands}, TextMark{decimal}, digits);
+}
+
+// scan(), in line with its callers here (readDouble() above all); `ShortKeep` is how a text of
+// at most LeadingDigits bytes keeps its digits.
+template <DigitKeeping ShortKeep>
 TAV_FORCE_INLINE inline bool scanNumber(std::string_view text, const Locale& loc, ParsedNumber& n) {
     n.negative = n.radixLiteral = n.radixTooWide = n.sticky = false;
     n.radixValue = 0;
@@ -331,16 +378,19 @@ TAV_FORCE_INLINE inline bool scanNumber(std::string_view text, const Locale& loc
 
     Affixes affixes;
     if (!takeAffixes(s, affixes, true, loc)) return false;
-    // Locals that no digit stored can change: they stay in registers.
     const std::string_view thousands = loc.thousandsSeparator;
     const std::string_view decimal = loc.decimalSeparator;
-    DigitRun run;
-    bool anyDigit = false;
-    const size_t i = thousands.size() <= 1 && decimal.size() <= 1
-                         ? scanDigits(s, ByteMark(thousands), ByteMark(decimal), run, n.digits.data(), anyDigit)
-                         : scanDigits(s, TextMark{thousands}, TextMark{decimal}, run, n.digits.data(), anyDigit);
-    s.remove_prefix(i);
-    if (!anyDigit || !takeExponent(s, run)) return false;
+    DigitScan digits;
+    if (thousands.size() > 1 || decimal.size() > 1) [[unlikely]]
+        digits = scanDigitsWide(s, thousands, decimal, n.digits.data());
+    else if (s.size() <= static_cast<size_t>(LeadingDigits)) [[likely]]
+        digits = scanDigits<ShortKeep>(s, ByteMark(thousands), ByteMark(decimal), n.digits.data());
+    else
+        digits = scanDigits<DigitKeeping::Checked>(s, ByteMark(thousands), ByteMark(decimal),
+                                                   n.digits.data());
+    DigitRun& run = digits.run;
+    s.remove_prefix(digits.at);
+    if (!digits.anyDigit || !takeExponent(s, run)) return false;
     if (!takeAffixes(s, affixes, false, loc) || !s.empty() || affixes.open != affixes.closed)
         return false;
     n.negative = affixes.minus || affixes.open;
@@ -354,17 +404,19 @@ TAV_FORCE_INLINE inline bool scanNumber(std::string_view text, const Locale& loc
 }  // namespace
 
 bool scan(std::string_view text, const Locale& loc, ParsedNumber& n) {
-    return scanNumber(text, loc, n);
+    return scanNumber<DigitKeeping::Short>(text, loc, n);
 }
 
 Outcome toDouble(const ParsedNumber& n, double& out) {
     return toFloating(n, out, DoubleMaxMagnitude, DoubleMinMagnitude, false);
 }
 
-Outcome readDouble(std::string_view text, const Locale& loc, double& out) {
+DoubleReading readDouble(std::string_view text, const Locale& loc) {
     ParsedNumber n;
-    if (!scanNumber(text, loc, n)) return Outcome::NotNumber;
-    return toFloating(n, out, DoubleMaxMagnitude, DoubleMinMagnitude, false);
+    if (!scanNumber<DigitKeeping::LeadingOnly>(text, loc, n)) return {0, Outcome::NotNumber};
+    double value = 0;
+    const Outcome outcome = toFloating(n, value, DoubleMaxMagnitude, DoubleMinMagnitude, false);
+    return {value, outcome};
 }
 
 Outcome toSingle(const ParsedNumber& n, float& out) {

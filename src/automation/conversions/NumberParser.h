@@ -39,8 +39,13 @@ enum class Outcome { Ok, Overflow, NotNumber };
 
 // The nearest double; Overflow beyond its range (tiny numbers become zero).
 Outcome toDouble(const ParsedNumber& n, double& out);
-// scan and toDouble in one: NotNumber when the text is not a number.
-Outcome readDouble(std::string_view text, const Locale& loc, double& out);
+// scan and toDouble in one: NotNumber when the text is not a number. (The value comes back in a
+// register, not through memory: reading text is on the path of every edit.)
+struct DoubleReading {
+    double value;
+    Outcome outcome;
+};
+DoubleReading readDouble(std::string_view text, const Locale& loc);
 // The nearest float; Overflow beyond its range and for nonzero numbers too small for a float.
 Outcome toSingle(const ParsedNumber& n, float& out);
 // The number rounded half to even in units of 10^-scale (scale 0: an integer, 4: currency);

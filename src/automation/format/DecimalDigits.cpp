@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "automation/values/ForceInline.h"
+
 namespace tav {
 
 namespace {
@@ -13,6 +15,8 @@ constexpr int kPointLimit = 1 << 20;
 constexpr int kMaxDoubleDigits = 17;
 // Up to this many digits, a double's shortest text is the double rounded to them.
 constexpr int kShortestExactDigits = 15;
+// Whole numbers below this have at most 15 digits and are exact in a double.
+constexpr double kWholeNumberLimit = 1e15;
 
 // Reads "d.dddde±XX" (as to_chars writes it); false when it has more than `limit` digits.
 bool readScientific(const char* p, const char* end, int limit, char* digits, int& count, int& pointPos) {
@@ -31,12 +35,31 @@ bool readScientific(const char* p, const char* end, int limit, char* digits, int
 
 }  // namespace
 
+// In line with fromDouble() too, whose whole numbers take this way.
+TAV_FORCE_INLINE inline void DecimalDigits::setScaled(uint64_t value, int decimals) noexcept {
+    if (value == 0) return;
+    const auto res = std::to_chars(digits_.data(), digits_.data() + digits_.size(), value);
+    count_ = static_cast<int>(res.ptr - digits_.data());
+    pointPos_ = count_ - decimals;
+    trimTrailingZeros();
+}
+
 DecimalDigits DecimalDigits::fromDouble(double d, int significant) {
     DecimalDigits r;
     if (!std::isfinite(d) || d == 0) return r;
     significant = std::clamp(significant, 1, kMaxDoubleDigits);
     char buf[48];
     const double magnitude = std::fabs(d);
+    // A whole number (a count, a value scaled to small units) is its own digits, which is what
+    // either way below finds for it when they are no more than asked for; an integer conversion
+    // writes them far faster.
+    if (magnitude < kWholeNumberLimit) {
+        const auto whole = static_cast<uint64_t>(magnitude);
+        if (static_cast<double>(whole) == magnitude) {
+            r.setScaled(whole, 0);
+            if (r.count_ <= significant) return r;
+        }
+    }
     // The shortest text that reads back as a normal d, when it has no more digits than asked
     // for (up to 15), is d rounded to those digits: d lies within half a unit in the last place
     // of it, less than half a step of the 15th digit. Longer texts, and subnormal numbers, whose
@@ -58,14 +81,7 @@ DecimalDigits DecimalDigits::fromDouble(double d, int significant) {
 
 DecimalDigits DecimalDigits::fromScaled(uint64_t value, int decimals) {
     DecimalDigits r;
-    if (value == 0) return r;
-    char buf[24];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value);
-    const int n = static_cast<int>(res.ptr - buf);
-    std::copy(buf, res.ptr, r.digits_.begin());
-    r.count_ = n;
-    r.pointPos_ = n - decimals;
-    r.trimTrailingZeros();
+    r.setScaled(value, decimals);
     return r;
 }
 

@@ -50,6 +50,8 @@ class DecimalDigits {
     int normaliseMantissa(int integerPlaces) noexcept;
 
   private:
+    // The digits of value / 10^decimals (a value of zero leaves them empty).
+    void setScaled(uint64_t value, int decimals) noexcept;
     void roundKeeping(int64_t keep) noexcept;
     void trimTrailingZeros() noexcept;
 

@@ -14,6 +14,7 @@ bool invokeKindFromNumber(int n, InvokeKind& out) {
 
 bool equalsNoCase(std::string_view a, std::string_view b) noexcept {
     if (a.size() != b.size()) return false;
+    if (a == b) return true;  // mostly a name is spelt as it was declared
     for (size_t i = 0; i < a.size(); ++i)
         if (foldAscii(a[i]) != foldAscii(b[i])) return false;
     return true;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "automation/objects/MemberLookup.h"
 #include "automation/values/AutomationError.h"
 #include "automation/conversions/Conversions.h"
 #include "automation/values/ErrorNumbers.h"
@@ -194,6 +195,13 @@ Variant invokeMember(Object& obj, const MemberDesc& m, InvokeKind kind, std::spa
 Variant invoke(Object& obj, std::string_view name, InvokeKind kind, std::span<Variant> args) {
     const ClassDesc* desc = obj.classDesc();
     const MemberDesc* m = desc ? desc->defaultInterface().find(name) : nullptr;
+    if (!m) memberNotFound();
+    return invokeMember(obj, *m, kind, args);
+}
+
+Variant invoke(Object& obj, std::string_view name, InvokeKind kind, MemberLookup& lookup,
+               std::span<Variant> args) {
+    const MemberDesc* m = lookup.find(obj, name);
     if (!m) memberNotFound();
     return invokeMember(obj, *m, kind, args);
 }

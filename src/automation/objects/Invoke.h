@@ -23,10 +23,14 @@
 //  - a method without result returns Empty (its declared type is void).
 namespace tav {
 
+class MemberLookup;
 class Object;
 
 Variant invoke(Object& obj, std::string_view name, InvokeKind kind, std::span<Variant> args = {});
 Variant invoke(Object& obj, DispId id, InvokeKind kind, std::span<Variant> args = {});
+// By name, the member found through `lookup`, which remembers it for the next call.
+Variant invoke(Object& obj, std::string_view name, InvokeKind kind, MemberLookup& lookup,
+               std::span<Variant> args = {});
 // A member of a framework interface the object implements, e.g. ("iTAVGluePart",
 // "TransformForDisplay"). An interface the class does not list is error 13.
 Variant invoke(Object& obj, std::string_view interfaceName, std::string_view name, InvokeKind kind,

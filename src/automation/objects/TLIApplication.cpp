@@ -45,6 +45,13 @@ Variant TLIApplication::invokeHook(Object* obj, std::string_view name, InvokeKin
     return invoke(o, name, kind, order.args());
 }
 
+Variant TLIApplication::invokeHook(Object* obj, std::string_view name, InvokeKind kind,
+                                   MemberLookup& lookup, std::span<Variant> reverseArgs) {
+    Object& o = target(obj);
+    TextOrder order(reverseArgs);
+    return invoke(o, name, kind, lookup, order.args());
+}
+
 Variant TLIApplication::invokeHook(Object* obj, DispId id, InvokeKind kind, std::span<Variant> reverseArgs) {
     Object& o = target(obj);
     TextOrder order(reverseArgs);
@@ -65,6 +72,12 @@ InterfaceInfo TLIApplication::interfaceInfoFromObject(Object* obj) const {
     if (!desc) throwTypeMismatch();
     const InterfaceDesc* iface = &desc->defaultInterface();
     return InterfaceInfo(std::move(desc), iface);
+}
+
+std::string TLIApplication::memberName(Object* obj, DispId id) const {
+    if (const ClassDesc* desc = target(obj).classDesc())
+        if (const MemberDesc* m = desc->defaultInterface().findById(id)) return m->name;
+    return std::string(interfaceInfoFromObject(obj).getMember(id).name());  // raises its error
 }
 
 }  // namespace tav

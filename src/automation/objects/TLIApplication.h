@@ -1,5 +1,6 @@
 #pragma once
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "automation/objects/DispatchTypes.h"
@@ -8,6 +9,7 @@
 
 namespace tav {
 
+class MemberLookup;
 class Object;
 class SafeArray;
 
@@ -23,6 +25,10 @@ public:
     // No object is error 91; the rest as invoke() (Invoke.h): 438 for no such member.
     Variant invokeHook(Object* obj, std::string_view name, InvokeKind kind, std::span<Variant> reverseArgs = {});
     Variant invokeHook(Object* obj, DispId id, InvokeKind kind, std::span<Variant> reverseArgs = {});
+    // By name, the member found through `lookup` (MemberLookup.h): for a caller that calls the
+    // same members of its object again and again.
+    Variant invokeHook(Object* obj, std::string_view name, InvokeKind kind, MemberLookup& lookup,
+                       std::span<Variant> reverseArgs = {});
     // The same with the invoke kind as its number (1, 2, 4, 8; any other number is error 5)
     // and the arguments in a one-dimensional array, last first.
     Variant invokeHookArray(Object* obj, std::string_view name, int invokeKind, SafeArray& reverseArgs);
@@ -30,6 +36,9 @@ public:
     // The default interface of an object; error 91 for none, 13 for an object without a
     // member table.
     InterfaceInfo interfaceInfoFromObject(Object* obj) const;
+    // interfaceInfoFromObject(obj).getMember(id).name(), with its errors, without taking a
+    // share of the object's table: a source part names every change notice it hears.
+    std::string memberName(Object* obj, DispId id) const;
 
     // Whether type information looks through type aliases. The library declares no alias
     // types, so both settings describe the same types; the switch is kept because callers set it.

@@ -288,7 +288,7 @@ CycleResult Form::run(Binding& b, Cycle cycle) {
         }
     }
     if (r.outcome == CycleOutcome::Failed) announce(r.failure);
-    if (!busy()) settle();
+    if (!busy() && !pending_.empty()) settle();
     return r;
 }
 

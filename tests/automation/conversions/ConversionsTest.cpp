@@ -9,10 +9,13 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 #include <random>
 #include <string>
+#include <type_traits>
 
+#include "automation/locale/Locale.h"
 #include "automation/values/AutomationError.h"
 #include "automation/values/ErrorNumbers.h"
 #include "automation/values/SafeArray.h"
@@ -249,6 +252,44 @@ TEST(ParseNumber, EveryShapeRoundsAsItsBareDigits) {
         const auto read = parseNumber(text);
         ASSERT_TRUE(read) << text;
         ASSERT_EQ(std::bit_cast<uint64_t>(*read), std::bit_cast<uint64_t>(expected == 0 ? 0.0 : expected)) << text;
+    }
+}
+
+// Number text of up to 19 bytes is read without a check per digit; leading zeros that spell the
+// same number longer send it the general way. Every target reads both alike, in locales with
+// one-byte separators either way round and with a no-break space.
+TEST(ParseNumber, ShortTextsReadAsTheirLongerSpellings) {
+    const auto outcome = [](auto convert) {
+        try {
+            const auto v = convert();
+            if constexpr (std::is_floating_point_v<decltype(v)>)
+                return std::to_string(std::bit_cast<uint64_t>(double(v)));
+            return std::to_string(v);
+        } catch (const AutomationError& e) {
+            return "E" + std::to_string(e.number());
+        }
+    };
+    for (const char* name : {"en-US", "de-DE", "fr-FR"}) {
+        const LocaleScope scope(Locale::named(name));
+        const std::string dec = Locale::current().decimalSeparator,
+                          th = Locale::current().thousandsSeparator;
+        for (const std::string& text : std::initializer_list<std::string>{
+                 "0", "7", "0" + dec + "05", "1" + th + "234" + dec + "5",
+                 "0" + th + "001" + dec + "25", "12" + dec + "5" + th + "25", "999999999999999999",
+                 "1234567890123456789", "12345678901234567" + dec + "5",
+                 "922337203685477" + dec + "58075", "1e5", "25" + dec + "5e-3"}) {
+            const Variant shortText(text), longText(std::string(20, '0') + text);
+            SCOPED_TRACE(name + (": " + text));
+            EXPECT_EQ(outcome([&] { return CDbl(shortText); }),
+                      outcome([&] { return CDbl(longText); }));
+            EXPECT_EQ(outcome([&] { return CSng(shortText); }),
+                      outcome([&] { return CSng(longText); }));
+            EXPECT_EQ(outcome([&] { return CCur(shortText); }),
+                      outcome([&] { return CCur(longText); }));
+            EXPECT_EQ(outcome([&] { return CLng(shortText); }),
+                      outcome([&] { return CLng(longText); }));
+            EXPECT_TRUE(IsNumeric(shortText));
+        }
     }
 }
 

@@ -4,7 +4,9 @@
 
 #include "automation/objects/Dispatchable.h"
 #include "automation/objects/Invoke.h"
+#include "automation/objects/MemberLookup.h"
 #include "automation/objects/TLIApplication.h"
+#include "automation/values/ErrorNumbers.h"
 #include "automation/values/TypedLiteral.h"
 
 namespace tav {
@@ -72,6 +74,55 @@ TEST(DynamicClass, DefinedMembersAreCalledAndDescribed) {
     EXPECT_EQ(after.getMember(after.member("Charge").memberId()).name(), "Charge");
     t = nullptr;  // the views keep the table alive, not the object
     EXPECT_EQ(tint.typeInfo().memberValue(1), 5);
+}
+
+// A remembered look-up answers as the table does while tables grow, move and differ: names of
+// one slot ("Width" and "Depth"), the same name at other places in two objects' tables.
+TEST(DynamicClass, RememberedLookupsAnswerAsTheTable) {
+    Ref<AutoThing> a = makeRef<AutoThing>(), b = makeRef<AutoThing>();
+    const auto define = [](AutoThing& t, const char* name, int value) {
+        std::vector<Variant> args{Variant(name), Variant("I2"), Variant::I2(static_cast<int16_t>(value))};
+        invoke(t, "DefineProperty", InvokeKind::Method, args);
+    };
+    define(*a, "Length", 1);
+    for (const char* name : {"Width", "Depth", "Length"}) define(*b, name, 2);
+    MemberLookup lookup;
+    const auto agrees = [&](AutoThing& t, std::string_view name) {
+        EXPECT_EQ(lookup.find(t, name), findMember(t, name)) << name;
+    };
+    for (int round = 0; round < 2; ++round) {
+        agrees(*a, "length");
+        agrees(*b, "LENGTH");
+        agrees(*b, "Width");
+        agrees(*b, "depth");
+        agrees(*a, "Width");  // none
+    }
+    const InterfaceInfo held = TLIApplication::shared().interfaceInfoFromObject(a.get());
+    for (int i = 0; i < 20; ++i) define(*a, ("More" + std::to_string(i)).c_str(), i);  // a new table
+    agrees(*a, "Length");
+    agrees(*a, "More19");
+    EXPECT_EQ(literal::print(invoke(*a, "LENGTH", InvokeKind::PropertyGet, lookup)), "I2:1");
+    try {
+        invoke(*a, "Nope", InvokeKind::PropertyGet, lookup);
+        ADD_FAILURE() << "no error";
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.number(), err::ObjectDoesNotSupport);
+    }
+}
+
+// Change notices name their member from the object's current table.
+TEST(DynamicClass, MemberNamesComeFromTheCurrentTable) {
+    Ref<AutoThing> t = makeRef<AutoThing>();
+    std::vector<Variant> args{Variant("Charge"), Variant("I2"), Variant::I2(1)};
+    invoke(*t, "DefineProperty", InvokeKind::Method, args);
+    TLIApplication& tli = TLIApplication::shared();
+    EXPECT_EQ(tli.memberName(t.get(), findMember(*t, "charge")->id), "Charge");
+    try {
+        tli.memberName(t.get(), 999);
+        ADD_FAILURE() << "no error";
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.number(), err::TypeElementNotFound);
+    }
 }
 
 }  // namespace
