@@ -99,6 +99,9 @@ class CifReader {
         cif::Table table = block_.find(T::AtomSite, kTags);
         if (!table.ok()) throw StructureFileError(std::string(T::MissingTag) + kTags[kX]);
         if (table.length() == 0) throw StructureFileError(T::NoAtoms);
+        if (table.loop_item)
+            for (const std::string& tag : table.loop_item->loop.tags)
+                site_.cifLoopTags.push_back(gemmi::to_lower(tag));
         for (int tag : {kY, kZ, kAuthSeqId}) require(table, tag);
         asym_ = table.first_of(kAuthAsymId, kLabelAsymId);
         comp_ = table.first_of(kAuthCompId, kLabelCompId);
@@ -184,6 +187,7 @@ class CifReader {
         if (!seq.empty() && seq.back() >= 'A' && icode.empty()) {
             icode = seq.substr(seq.size() - 1);
             seq.remove_suffix(1);
+            site_.insCodeInSeqRows.push_back(r);
         }
         const int seqNum = integer(seq, r, T::SeqNum);
         if (!chainOpen_ || chain != lastChain_) {
