@@ -9,6 +9,7 @@
 // - in the other format, the save is refused as error 5, writing nothing, or the file reads
 //   back with as many atoms.
 #include <array>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -229,8 +230,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const auto again = makeRef<Model>();
         try {
             fuzz::check(again->LoadStructure(other) == atoms);
-        } catch (const AutomationError&) {
-            fuzz::violated();  // a file written that can't be read
+        } catch (const AutomationError& e) {
+            std::fprintf(stderr, "written, but can't be read: %s\n", e.description().c_str());
+            fuzz::violated();
         }
     }
     return 0;

@@ -225,6 +225,54 @@ TEST(StructureSaving, TheOtherFormatIsWrittenFromTheAtomsAndSaysWhatItCannotKeep
               std::string::npos);
 }
 
+// Saving in the other format writes a file that reads back with every atom, or is refused:
+// an altloc, insertion code or chain name that mmCIF can't write bare (a blank, a quote, a
+// comment, null or frame mark) is quoted, so the tables keep their number of values and the
+// atoms their codes; a unit cell gemmi can't take is refused (findings of the structure fuzz
+// target).
+TEST(StructureSaving, TheOtherFormatReadsBackWithEveryAtomOrIsRefused) {
+    const std::string record =
+        "ATOM      1  CA  MET A   1      26.381  25.361   2.894  1.00  9.58           C\n";
+    const auto with = [&](size_t column, char c) {
+        return std::string(record).replace(column, 1, 1, c);
+    };
+    std::string codes;
+    for (char c : std::string_view("#'\"?._;$[\t")) codes += with(16, c).replace(26, 1, 1, c);
+    struct Case {
+        const char* what;
+        std::string pdb;
+        const char* refusal;  // none: the mmCIF written reads back
+    };
+    const Case cases[] = {
+        {"altlocs and insertion codes", codes, nullptr},
+        {"a chain named $", with(21, '$'), nullptr},
+        {"a flat unit cell",
+         "CRYST1   50.840   42.770   28.950   0.00  90.00  90.00 P 21 21 21\n" + record,
+         "the unit cell can't be written: "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        writeText(dir.file("a.pdb"), c.pdb);
+        const auto m = makeRef<Model>();
+        const int32_t atoms = m->LoadStructure(dir.file("a.pdb"));
+        const Raised e = raised([&] { m->SaveStructure(dir.file("a.cif")); });
+        if (c.refusal) {
+            EXPECT_EQ(e.number, 5);
+            EXPECT_NE(e.description.find(c.refusal), std::string::npos) << e.description;
+            EXPECT_FALSE(std::filesystem::exists(dir.file("a.cif")));
+            continue;
+        }
+        ASSERT_EQ(e.description, "");
+        const auto cif = makeRef<Model>();
+        ASSERT_EQ(cif->LoadStructure(dir.file("a.cif")), atoms);
+        for (const char* property : {"AltLoc", "Name"})
+            EXPECT_EQ(printed(*cif, "Atom", property), printed(*m, "Atom", property));
+        EXPECT_EQ(printed(*cif, "Residue", "InsCode"), printed(*m, "Residue", "InsCode"));
+        EXPECT_EQ(printed(*cif, "Chain", "Name"), printed(*m, "Chain", "Name"));
+    }
+}
+
 // A small mmCIF file: a methionine's first atoms and a water.
 const std::string kSmallCif = R"(data_SMALL
 loop_
