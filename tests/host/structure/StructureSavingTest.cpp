@@ -228,8 +228,8 @@ TEST(StructureSaving, TheOtherFormatIsWrittenFromTheAtomsAndSaysWhatItCannotKeep
 // Saving in the other format writes a file that reads back with every atom, or is refused:
 // an altloc, insertion code or chain name that mmCIF can't write bare (a blank, a quote, a
 // comment, null or frame mark) is quoted, so the tables keep their number of values and the
-// atoms their codes; a unit cell gemmi can't take is refused (findings of the structure fuzz
-// target).
+// atoms their codes; a residue without a number is written ? and read so; a unit cell gemmi
+// can't take is refused (findings of the structure fuzz target).
 TEST(StructureSaving, TheOtherFormatReadsBackWithEveryAtomOrIsRefused) {
     const std::string record =
         "ATOM      1  CA  MET A   1      26.381  25.361   2.894  1.00  9.58           C\n";
@@ -246,6 +246,7 @@ TEST(StructureSaving, TheOtherFormatReadsBackWithEveryAtomOrIsRefused) {
     const Case cases[] = {
         {"altlocs and insertion codes", codes, nullptr},
         {"a chain named $", with(21, '$'), nullptr},
+        {"a residue without a number", std::string(record).replace(22, 4, "    "), nullptr},
         {"a flat unit cell",
          "CRYST1   50.840   42.770   28.950   0.00  90.00  90.00 P 21 21 21\n" + record,
          "the unit cell can't be written: "},
@@ -268,7 +269,8 @@ TEST(StructureSaving, TheOtherFormatReadsBackWithEveryAtomOrIsRefused) {
         ASSERT_EQ(cif->LoadStructure(dir.file("a.cif")), atoms);
         for (const char* property : {"AltLoc", "Name"})
             EXPECT_EQ(printed(*cif, "Atom", property), printed(*m, "Atom", property));
-        EXPECT_EQ(printed(*cif, "Residue", "InsCode"), printed(*m, "Residue", "InsCode"));
+        for (const char* property : {"InsCode", "SeqNum"})
+            EXPECT_EQ(printed(*cif, "Residue", property), printed(*m, "Residue", property));
         EXPECT_EQ(printed(*cif, "Chain", "Name"), printed(*m, "Chain", "Name"));
     }
 }

@@ -3,6 +3,7 @@
 #include <gemmi/cif.hpp>
 #include <gemmi/enumstr.hpp>
 #include <gemmi/numb.hpp>
+#include <gemmi/seqid.hpp>
 
 #include <algorithm>
 #include <charconv>
@@ -24,6 +25,9 @@ namespace cif = gemmi::cif;
 // What a row lacks gets gemmi's values.
 constexpr double kDefaultOccupancy = 1.0;
 constexpr double kDefaultB = 50.0;
+// A residue without a number (? or ., as gemmi writes one whose PDB columns 23-26 are blank)
+// has gemmi's "none", as the PDB reader gives it.
+constexpr int kNoSeqNum = gemmi::SeqId::OptionalNum::None;
 
 // The first tag decides between a loop and single items, and must be there.
 enum Tag : int {
@@ -189,7 +193,7 @@ class CifReader {
             seq.remove_suffix(1);
             site_.insCodeInSeqRows.push_back(r);
         }
-        const int seqNum = integer(seq, r, T::SeqNum);
+        const int seqNum = row.has2(kAuthSeqId) ? integer(seq, r, T::SeqNum) : kNoSeqNum;
         if (!chainOpen_ || chain != lastChain_) {
             b_.chainNames.add(chain);
             lastChain_ = std::string(chain);
