@@ -3,7 +3,9 @@
 # runs each for SECONDS (default 10) from its seeds in fuzz/corpus/<target>/. Inputs that reach
 # new code are kept in build/fuzz/corpus/<target>/, the seeds in the tree stay as they are. A
 # crash, a sanitizer report, a hang or a broken property is a finding: its input is written to
-# build/fuzz/findings/ and the script fails once every target has run.
+# build/fuzz/findings/ and the script fails once every target has run. Each run takes a random
+# seed: this is where new faults are looked for (the dev build's tests run fixed inputs, see
+# fuzz/README.md).
 #
 #   scripts/fuzz.sh            # each target 10 s
 #   scripts/fuzz.sh 5          # each target 5 s from its seeds

@@ -11,8 +11,9 @@ constexpr std::string_view kSave = "save_";
 constexpr std::string_view kGlobal = "global_";
 constexpr std::string_view kStop = "stop_";
 
+// gemmi's white space; a vertical tab or form feed is a character of a quoted value.
 bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
 char lower(char c) {
@@ -116,10 +117,9 @@ class Tokenizer {
     size_t pos_ = 0;
 };
 
-std::string categoryTag(std::string_view tag) {
-    std::string out;
-    out.reserve(tag.size() - kCategory.size());
-    for (char c : tag.substr(kCategory.size())) out += lower(c);
+std::string lowerCase(std::string_view s) {
+    std::string out(s.size(), '\0');
+    for (size_t i = 0; i < s.size(); ++i) out[i] = lower(s[i]);
     return out;
 }
 
@@ -140,8 +140,8 @@ void CifCells::walk(std::string_view text, Visitor& visitor) {
             t = tokens.next();
             while (t.kind == Kind::Tag) {
                 const std::string_view tag = text.substr(t.begin, t.end - t.begin);
-                if (tags.empty()) mine = startsWithNoCase(tag, kCategory);
-                tags.push_back(mine ? categoryTag(tag) : std::string());
+                mine = mine || startsWithNoCase(tag, kCategory);
+                tags.push_back(lowerCase(tag));
                 t = tokens.next();
             }
             if (mine) visitor.loop(tags);
@@ -158,7 +158,7 @@ void CifCells::walk(std::string_view text, Visitor& visitor) {
         if (t.kind == Kind::Tag) {
             t = tokens.next();
             if (t.kind != Kind::Value) continue;  // an item without a value
-            if (startsWithNoCase(word, kCategory)) visitor.item(categoryTag(word), t.begin, t.end);
+            if (startsWithNoCase(word, kCategory)) visitor.item(lowerCase(word), t.begin, t.end);
             t = tokens.next();
             continue;
         }

@@ -8,21 +8,22 @@
 namespace tav::structure {
 
 // Finds the values of the _atom_site category in the first data block of a CIF text, with
-// where each stands, tokenizing as the CIF 1.1 grammar (and gemmi's parser) does: blanks and
+// where each stands, tokenizing as gemmi's parser does: blanks (space, tab, CR, LF) and
 // # comments between tokens, 'quoted' and "quoted" values that end at a quote followed by a
-// blank, ;text fields; from a line starting with ;. Writing a file back by patching cells
-// needs their places, which a parsed document no longer knows.
+// blank, a # or the end, ;text fields; from a line starting with ;. Writing a file back by
+// patching cells needs their places, which a parsed document no longer knows.
 class CifCells {
   public:
     // What a walk meets.
     class Visitor {
       public:
         virtual ~Visitor() = default;
-        // A loop of the category starts: its tags (lower case, without "_atom_site.").
+        // A loop with a tag of the category starts: all its tags, in lower case (a loop may
+        // hold tags of other categories, which the loop's values are for as well).
         virtual void loop(const std::vector<std::string>& tags) = 0;
         // A value of the loop: its row and tag, and where it stands in the text.
         virtual void cell(uint64_t row, size_t tag, size_t begin, size_t end) = 0;
-        // A tag of the category given as a single item with its value.
+        // A tag of the category (in lower case) given as a single item with its value.
         virtual void item(const std::string& tag, size_t begin, size_t end) = 0;
     };
 

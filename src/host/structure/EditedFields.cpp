@@ -56,6 +56,13 @@ bool EditedFields::changed(const StructureField& field, uint32_t atom) const {
     return any_[i] && fields_[i].test(rowOf(field.level, atom));
 }
 
+std::optional<uint32_t> EditedFields::firstChanged(const StructureField& field) const {
+    if (!anyChanged(field)) return std::nullopt;
+    for (uint32_t a = 0; a < layout_.atoms(); ++a)
+        if (changed(field, a)) return a;
+    return std::nullopt;
+}
+
 Variant EditedFields::value(const StructureField& field, uint32_t atom) const {
     const hostmodel::Column* c = columns_[index(field)];
     return c ? c->get(rowOf(field.level, atom)) : Variant();

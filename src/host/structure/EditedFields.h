@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -25,6 +26,8 @@ class EditedFields {
     // Whether the field changed for the atom (its own, its residue's or its chain's).
     bool changed(const StructureField& field, uint32_t atom) const;
     bool anyChanged(const StructureField& field) const { return any_[index(field)]; }
+    // The first atom for which the field changed, if any.
+    std::optional<uint32_t> firstChanged(const StructureField& field) const;
     // The field's value now, for the atom.
     Variant value(const StructureField& field, uint32_t atom) const;
     // Where the file gives no element, the name's alignment still follows the atom's element.

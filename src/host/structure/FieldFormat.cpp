@@ -29,6 +29,7 @@ constexpr int kMaxCifDecimals = 12;
 constexpr size_t kMaxCifWidth = 40;
 constexpr char kNoText = '?';
 constexpr char kNoAltLoc = '.';
+constexpr char kInsCodeFirst = 'A', kInsCodeLast = '~';
 constexpr std::string_view kBase36Digits = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 constexpr std::string_view kCifReserved[] = {"data_", "loop_", "save_", "global_", "stop_"};
 constexpr std::string_view kCifSpecialStart = "_#$'\";[]";
@@ -78,6 +79,13 @@ std::string text(const StructureField& f, const Variant& v) {
     }
     for (unsigned char c : s)
         if (c < ' ' || c == 0x7f) fail(f, T::CifText, v);
+    return s;
+}
+
+// PDB columns are read trimmed: blanks at a text's ends would not come back.
+std::string pdbText(const StructureField& f, const Variant& v) {
+    std::string s = text(f, v);
+    if (!s.empty() && (s.front() == ' ' || s.back() == ' ')) fail(f, T::PdbBlanks, v);
     return s;
 }
 
@@ -133,12 +141,25 @@ std::string justified(const StructureField& f, const Variant& v, const std::stri
     return right ? pad + s : s + pad;
 }
 
+bool isLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// Columns 77-78 give the element only when they hold a letter.
+std::string pdbElement(const StructureField& f, const Variant& v) {
+    const std::string s = pdbText(f, v);
+    bool letter = false;
+    for (char c : s) letter = letter || isLetter(c);
+    if (!letter) fail(f, T::PdbNoLetter, v);
+    return justified(f, v, s, true);
+}
+
 char upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 std::string atomName(const StructureField& f, const Variant& v, std::string_view element) {
-    const std::string name = text(f, v);
+    const std::string name = pdbText(f, v);
     const bool oneLetter =
         element.size() == 1 && !name.empty() && upper(element[0]) == upper(name[0]);
     return justified(f, v, oneLetter && name.size() < f.pdbWidth ? " " + name : name, false);
@@ -175,11 +196,13 @@ std::string cifNumber(double d, std::string_view original) {
     return std::string(buf, r.ptr);
 }
 
+// gemmi reads an unquoted value of the printable ASCII characters only; a quoted one may hold
+// any byte but a line end.
 bool needsQuotes(const std::string& s) {
     if (s == "?" || s == ".") return true;
     if (kCifSpecialStart.find(s.front()) != std::string_view::npos) return true;
-    for (char c : s)
-        if (c == ' ' || c == '\t') return true;
+    for (unsigned char c : s)
+        if (c <= ' ' || c > '~') return true;
     for (std::string_view word : kCifReserved) {
         if (s.size() < word.size()) continue;
         bool same = true;
@@ -205,12 +228,13 @@ std::string pdb(const StructureField& field, const Variant& value, std::string_v
         case FieldId::AtomName:
             return atomName(field, value, element);
         case FieldId::Element:
+            return pdbElement(field, value);
         case FieldId::ResidueName:
         case FieldId::ChainName:
-            return justified(field, value, text(field, value), true);
+            return justified(field, value, pdbText(field, value), true);
         case FieldId::AltLoc:
         case FieldId::InsCode:
-            return justified(field, value, text(field, value), false);
+            return justified(field, value, pdbText(field, value), false);
         case FieldId::Serial:
             return hybrid36(field, value, integer(field, value), kSerialDecimalFloor,
                             kSerialDecimalLimit);
@@ -228,6 +252,16 @@ std::string pdb(const StructureField& field, const Variant& value, std::string_v
             return fixed(field, value, number(field, value), kPdbDecimalsCoordinate);
     }
     return {};
+}
+
+std::string cifNumberWithInsCode(const StructureField& seq, const Variant& number,
+                                 const StructureField& insCode, const Variant& code) {
+    const std::string digits = std::to_string(integer(seq, number));
+    const std::string ins = text(insCode, code);
+    // The reader takes a last character from 'A' on as the code, and the value stays unquoted.
+    if (ins.size() > 1 || (ins.size() == 1 && (ins[0] < kInsCodeFirst || ins[0] > kInsCodeLast)))
+        fail(insCode, T::InsCodeAfterNumber, code);
+    return digits + ins;
 }
 
 std::string cif(const StructureField& field, const Variant& value, std::string_view original) {

@@ -203,8 +203,7 @@ std::string StructureDocument::patched(const Model& model) const {
         failFile(path_, e.message());
     }
     const EditedFields edits(model, layout_);
-    const StructurePatch::Source source{bytes.text, file_.records, file_.recordCount,
-                                        file_.legacyColumns};
+    const StructurePatch::Source source{bytes.text, file_};
     return file_.format == StructureFormat::Pdb ? StructurePatch::pdb(source, edits)
                                                 : StructurePatch::cif(source, edits);
 }
@@ -264,8 +263,11 @@ std::string StructureDocument::save(Model& model, const std::string& path) {
 }
 
 size_t StructureDocument::bytes() const {
+    size_t tags = 0;
+    for (const std::string& t : file_.cifLoopTags) tags += sizeof(std::string) + t.capacity();
     return sizeof(StructureDocument) + path_.capacity() + file_.entityKinds.capacity() +
-           file_.hetFlags.capacity() + file_.records.capacity() * sizeof(RecordRange);
+           file_.hetFlags.capacity() + file_.records.capacity() * sizeof(RecordRange) + tags +
+           file_.insCodeInSeqRows.capacity() * sizeof(uint64_t);
 }
 
 }  // namespace tav::structure

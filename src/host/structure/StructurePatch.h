@@ -25,16 +25,15 @@ class RecordRows {
 
 // The text of a structure file with the edited fields of its atoms written in, and every other
 // byte as it was: in PDB the columns of the edited fields of the edited atoms' records (a line
-// too short for them is padded with blanks), in mmCIF the edited cells of _atom_site. A value the
-// format can't hold, or a file that is not as it was read, throws StructureFileError naming the
-// atom.
+// too short for them is padded with blanks), in mmCIF the edited cells of _atom_site. Each
+// edited record reads back as the model holds the atom: a value the format can't hold, an
+// edited field without a place in the file, or a file that is not as it was read throws
+// StructureFileError naming the atom, and nothing is written.
 namespace StructurePatch {
 
 struct Source {
     std::string_view text;
-    const std::vector<RecordRange>& records;
-    uint64_t recordCount;
-    bool legacyColumns;
+    const AtomSite& file;  // what reading the text gave
 };
 
 std::string pdb(const Source& source, const EditedFields& edits);

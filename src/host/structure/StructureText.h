@@ -51,6 +51,18 @@ inline constexpr std::string_view NoValue = " has no value";
 inline constexpr std::string_view LegacyColumns =
     " can't be written: columns 73-80 of this file hold an identifier and line numbers";
 inline constexpr std::string_view NoCifColumn = " can't be written: _atom_site has no column ";
+inline constexpr std::string_view PdbBlanks =
+    " has blanks at its ends, which the PDB columns don't keep: ";
+inline constexpr std::string_view PdbNoLetter =
+    " has no letter, and PDB columns 77-78 without one read as the element the name implies: ";
+inline constexpr std::string_view BecomesLegacy =
+    " would make columns 73-80 read as an identifier and line numbers";
+inline constexpr std::string_view ElementFromName = " would make the element read as ";
+inline constexpr std::string_view ElementNot = ", not ";
+inline constexpr std::string_view NoElementOfItsOwn =
+    ": this file gives the atom no element of its own";
+inline constexpr std::string_view InsCodeAfterNumber =
+    " can't be written after the residue number, where this file's auth_seq_id keeps it: ";
 inline constexpr std::string_view CifText = " can't be written as an mmCIF value: ";
 inline constexpr std::string_view ChainTooLong =
     "the PDB format holds chain names of at most two characters: ";

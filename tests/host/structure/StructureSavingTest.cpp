@@ -225,36 +225,226 @@ TEST(StructureSaving, TheOtherFormatIsWrittenFromTheAtomsAndSaysWhatItCannotKeep
               std::string::npos);
 }
 
-TEST(StructureSaving, AValueTheLayoutCannotHoldIsRefusedAndNothingIsWritten) {
+// Saving in the other format writes a file that reads back with every atom, or is refused:
+// an altloc, insertion code or chain name that mmCIF can't write bare (a blank, a quote, a
+// comment, null or frame mark) is quoted, so the tables keep their number of values and the
+// atoms their codes; a residue without a number is written ? and read so; a unit cell gemmi
+// can't take is refused (findings of the structure fuzz target).
+TEST(StructureSaving, TheOtherFormatReadsBackWithEveryAtomOrIsRefused) {
+    const std::string record =
+        "ATOM      1  CA  MET A   1      26.381  25.361   2.894  1.00  9.58           C\n";
+    const auto with = [&](size_t column, char c) {
+        return std::string(record).replace(column, 1, 1, c);
+    };
+    std::string codes;
+    for (char c : std::string_view("#'\"?._;$[\t")) codes += with(16, c).replace(26, 1, 1, c);
     struct Case {
-        const char* property;
-        Variant value;
-        const char* message;
+        const char* what;
+        std::string pdb;
+        const char* refusal;  // none: the mmCIF written reads back
     };
     const Case cases[] = {
-        {"BFactor", Variant::R8(12345.6),
-         "the B-factor R8:12345.6 does not fit the PDB columns 61-66"},
-        {"X", Variant::R8(-12345.678),
-         "the x coordinate R8:-12345.678 does not fit the PDB columns 31-38"},
-        {"Charge", Variant::I4(12), "the charge I4:12 does not fit the PDB columns 79-80"},
-        {"Element", Variant("ABC"), "the element Str:\"ABC\" does not fit"},
-        {"Name", Variant("CA1234"), "the name Str:\"CA1234\" does not fit"},
-        {"Occupancy", Variant("much"), "the occupancy is not a number: Str:\"much\""},
-        {"Y", Variant::R8(std::numeric_limits<double>::quiet_NaN()),
-         "the y coordinate is not a number"},
-        {"Serial", Variant::I4(99999999), "the serial I4:99999999 does not fit"},
+        {"altlocs and insertion codes", codes, nullptr},
+        {"a chain named $", with(21, '$'), nullptr},
+        {"a residue without a number", std::string(record).replace(22, 4, "    "), nullptr},
+        {"a flat unit cell",
+         "CRYST1   50.840   42.770   28.950   0.00  90.00  90.00 P 21 21 21\n" + record,
+         "the unit cell can't be written: "},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.property);
+        SCOPED_TRACE(c.what);
         TempDir dir;
+        writeText(dir.file("a.pdb"), c.pdb);
         const auto m = makeRef<Model>();
-        m->LoadStructure(ubiquitin());
-        m->classAt(*m->findClass("Atom")).column(c.property).set(0, c.value);
-        const Raised e = raised([&] { m->SaveStructure(dir.file("out.pdb")); });
-        EXPECT_EQ(e.number, 5);
-        EXPECT_NE(e.description.find("atom 1 ("), std::string::npos) << e.description;
-        EXPECT_NE(e.description.find(c.message), std::string::npos) << e.description;
-        EXPECT_FALSE(std::filesystem::exists(dir.file("out.pdb")));
+        const int32_t atoms = m->LoadStructure(dir.file("a.pdb"));
+        const Raised e = raised([&] { m->SaveStructure(dir.file("a.cif")); });
+        if (c.refusal) {
+            EXPECT_EQ(e.number, 5);
+            EXPECT_NE(e.description.find(c.refusal), std::string::npos) << e.description;
+            EXPECT_FALSE(std::filesystem::exists(dir.file("a.cif")));
+            continue;
+        }
+        ASSERT_EQ(e.description, "");
+        const auto cif = makeRef<Model>();
+        ASSERT_EQ(cif->LoadStructure(dir.file("a.cif")), atoms);
+        for (const char* property : {"AltLoc", "Name"})
+            EXPECT_EQ(printed(*cif, "Atom", property), printed(*m, "Atom", property));
+        for (const char* property : {"InsCode", "SeqNum"})
+            EXPECT_EQ(printed(*cif, "Residue", property), printed(*m, "Residue", property));
+        EXPECT_EQ(printed(*cif, "Chain", "Name"), printed(*m, "Chain", "Name"));
+    }
+}
+
+// A small mmCIF file: a methionine's first atoms and a water.
+const std::string kSmallCif = R"(data_SMALL
+loop_
+_atom_site.group_PDB
+_atom_site.id
+_atom_site.type_symbol
+_atom_site.label_atom_id
+_atom_site.label_alt_id
+_atom_site.label_comp_id
+_atom_site.label_asym_id
+_atom_site.label_seq_id
+_atom_site.pdbx_PDB_ins_code
+_atom_site.Cartn_x
+_atom_site.Cartn_y
+_atom_site.Cartn_z
+_atom_site.occupancy
+_atom_site.B_iso_or_equiv
+_atom_site.pdbx_formal_charge
+_atom_site.auth_seq_id
+_atom_site.auth_comp_id
+_atom_site.auth_asym_id
+_atom_site.auth_atom_id
+ATOM 1 N N . MET A 1 ? 27.340 24.430 2.614 1.00 9.67 ? 1 MET A N
+ATOM 2 C CA . MET A 1 ? 26.266 25.413 2.842 1.00 10.38 ? 1 MET A CA
+HETATM 3 O O . HOH B . ? 45.802 20.796 19.825 1.00 17.71 ? 77 HOH A O
+#
+)";
+
+std::string replaced(std::string text, const std::string& what, const std::string& with) {
+    const size_t at = text.find(what);
+    EXPECT_NE(at, std::string::npos) << what;
+    return at == std::string::npos ? text : text.replace(at, what.size(), with);
+}
+
+// PDB atom records: one whose columns 73-80 hold a segment, no element and a charge, and
+// ubiquitin in the legacy layout (an identifier and line numbers in columns 73-80).
+const std::string kSegmentPdb =
+    "ATOM      1  CA  MET A   1      26.381  25.361   2.894  1.00  9.58      SEG1 11-\n";
+std::string legacyUbiquitin() {
+    std::string legacy;
+    for (const std::string& l : lines(readText(ubiquitin()))) {
+        std::string line = l;
+        line.resize(72, ' ');
+        legacy += line + "1UBI   1\n";
+    }
+    return legacy;
+}
+
+// An edit of one field of one object is written where reading the file finds it, so that the
+// file reads back as the model holds the structure, or is refused naming the atom (and nothing
+// is written): never saved as if written when the file has no place that reads as the value.
+TEST(StructureSaving, AnEditReadsBackFromTheFileOrIsRefusedNamingTheAtom) {
+    const std::string pdb = readText(ubiquitin());
+    std::string noElements;  // columns 67-80 cut off
+    for (const std::string& l : lines(pdb)) noElements += l.substr(0, 66) + "\n";
+    const std::string oldInsCode = replaced(kSmallCif, "? 77 HOH A O\n", "? 77A HOH A O\n");
+    struct Case {
+        const char* what;
+        std::string file;
+        const char* name;
+        const char* cls;
+        const char* property;
+        uint32_t row;
+        Variant value;
+        const char* expected;  // in the message of a refusal, or in the file written
+        bool refused;
+    };
+    const Case cases[] = {
+        // Values the PDB columns can't hold.
+        {"B too large", pdb, "a.pdb", "Atom", "BFactor", 0, Variant::R8(12345.6),
+         "atom 1 (N): the B-factor R8:12345.6 does not fit the PDB columns 61-66", true},
+        {"x too large", pdb, "a.pdb", "Atom", "X", 0, Variant::R8(-12345.678),
+         "the x coordinate R8:-12345.678 does not fit the PDB columns 31-38", true},
+        {"charge", pdb, "a.pdb", "Atom", "Charge", 0, Variant::I4(12),
+         "the charge I4:12 does not fit the PDB columns 79-80", true},
+        {"long element", pdb, "a.pdb", "Atom", "Element", 0, Variant("ABC"),
+         "the element Str:\"ABC\" does not fit", true},
+        {"long name", pdb, "a.pdb", "Atom", "Name", 0, Variant("CA1234"),
+         "the name Str:\"CA1234\" does not fit", true},
+        {"no number", pdb, "a.pdb", "Atom", "Occupancy", 0, Variant("much"),
+         "the occupancy is not a number: Str:\"much\"", true},
+        {"NaN", pdb, "a.pdb", "Atom", "Y", 0, Variant::R8(std::numeric_limits<double>::quiet_NaN()),
+         "the y coordinate is not a number", true},
+        {"serial", pdb, "a.pdb", "Atom", "Serial", 0, Variant::I4(99999999),
+         "the serial I4:99999999 does not fit", true},
+        // ... and values they would read otherwise: trimmed, or as the element the name implies.
+        {"blanks", pdb, "a.pdb", "Atom", "Name", 1, Variant(" CA"),
+         "atom 2 ( CA): the name has blanks at its ends, which the PDB columns don't keep", true},
+        {"blank altloc", pdb, "a.pdb", "Atom", "AltLoc", 1, Variant(" "),
+         "the altloc has blanks at its ends", true},
+        {"element without a letter", pdb, "a.pdb", "Atom", "Element", 0, Variant("1"),
+         "the element has no letter, and PDB columns 77-78 without one read as the element the "
+         "name implies: Str:\"1\"",
+         true},
+        {"no element", pdb, "a.pdb", "Atom", "Element", 0, Variant(""), "has no letter", true},
+        // A record without an element: a new name implies another, so the atom's is written.
+        {"name implying another element", noElements, "a.pdb", "Atom", "Name", 1, Variant("NA"),
+         "ATOM      2 NA   MET A   1      26.381  25.361   2.894  1.00  9.58           C\n", false},
+        {"name implying the same element", noElements, "a.pdb", "Atom", "Name", 1, Variant("CB"),
+         "ATOM      2  CB  MET A   1      26.381  25.361   2.894  1.00  9.58\n", false},
+        // A legacy file has no place for it: the element follows the name.
+        {"legacy: another element", legacyUbiquitin(), "a.pdb", "Atom", "Name", 1, Variant("NA"),
+         "atom 2 (NA): the name Str:\"NA\" would make the element read as NA, not C: this file "
+         "gives the atom no element of its own",
+         true},
+        {"legacy: the same element", legacyUbiquitin(), "a.pdb", "Atom", "Name", 1, Variant("CB"),
+         "ATOM      2  CB  MET A   1      26.381  25.361   2.894  1.00  9.58      1UBI   1", false},
+        // No charge would leave digits and blanks in columns 77-80 under a segment: the legacy
+        // layout, in which the whole file would be read.
+        {"charge into the legacy layout", kSegmentPdb, "a.pdb", "Atom", "Charge", 0, Variant::I4(0),
+         "atom 1 (CA): the charge I4:0 would make columns 73-80 read as an identifier and line "
+         "numbers",
+         true},
+        {"another charge", kSegmentPdb, "a.pdb", "Atom", "Charge", 0, Variant::I4(2), "SEG1 12+\n",
+         false},
+        // mmCIF: a field whose column the _atom_site loop lacks, though the loop has a tag of
+        // that name in another category (a finding of the structure fuzz target).
+        {"B of another category", replaced(kSmallCif, "_atom_site.B_", "_atom_site/B_"), "a.cif",
+         "Atom", "BFactor", 0, Variant::R8(12.5),
+         "atom 1 (N): the B-factor can't be written: _atom_site has no column b_iso_or_equiv",
+         true},
+        {"B of the anisotropic table",
+         replaced(kSmallCif, "_atom_site.B_", "_atom_site_anisotrop.B_"), "a.cif", "Atom",
+         "BFactor", 2, Variant::R8(12.5), "atom 3 (O): the B-factor can't be written", true},
+        {"no element column",
+         replaced(kSmallCif, "_atom_site.type_symbol", "_atom_site_x.type_symbol"), "a.cif", "Atom",
+         "Element", 1, Variant("N"),
+         "atom 2 (CA): the element can't be written: _atom_site has no column type_symbol", true},
+        {"no column, no edit", replaced(kSmallCif, "_atom_site.B_", "_atom_site/B_"), "a.cif",
+         "Atom", "Occupancy", 0, Variant::R8(0.5), "N . MET A 1 ? 27.340 24.430 2.614 0.50 9.67",
+         false},
+        // Text beyond printable ASCII is quoted, as gemmi reads it only so.
+        {"not ASCII", kSmallCif, "a.cif", "Atom", "Name", 2, Variant("O\xc3\xa9"),
+         "HETATM 3 O 'O\xc3\xa9' . HOH", false},
+        // A vertical tab is a character of a quoted value, not a blank between values.
+        {"vertical tab", replaced(kSmallCif, "ATOM 1 N N .", "ATOM 1 N 'N'\vx' ."), "a.cif", "Atom",
+         "BFactor", 0, Variant::R8(12.5), "1.00 12.50 ? 1 MET A N\n", false},
+        // Old files write the insertion code after the residue number (77A): both go there.
+        {"number with its code", oldInsCode, "a.cif", "Residue", "SeqNum", 1, Variant::I4(16),
+         "17.71 ? 16A HOH A O\n", false},
+        {"code after the number", oldInsCode, "a.cif", "Residue", "InsCode", 1, Variant("B"),
+         "17.71 ? 77B HOH A O\n", false},
+        {"no code after the number", oldInsCode, "a.cif", "Residue", "InsCode", 1, Variant(""),
+         "17.71 ? 77 HOH A O\n", false},
+        {"a code that reads as a number", oldInsCode, "a.cif", "Residue", "InsCode", 1,
+         Variant("7"),
+         "atom 3 (O): the insertion code can't be written after the residue number, where this "
+         "file's auth_seq_id keeps it: Str:\"7\"",
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        writeText(dir.file(c.name), c.file);
+        const auto m = makeRef<Model>();
+        m->LoadStructure(dir.file(c.name));
+        m->classAt(*m->findClass(c.cls)).column(c.property).set(c.row, c.value);
+        const Raised e = raised([&] { m->SaveStructure(dir.file(std::string("out-") + c.name)); });
+        if (c.refused) {
+            EXPECT_EQ(e.number, 5);
+            EXPECT_NE(e.description.find(c.expected), std::string::npos) << e.description;
+            EXPECT_FALSE(std::filesystem::exists(dir.file(std::string("out-") + c.name)));
+            continue;
+        }
+        ASSERT_EQ(e.description, "");
+        const std::string saved = readText(dir.file(std::string("out-") + c.name));
+        EXPECT_NE(saved.find(c.expected), std::string::npos);
+        const auto again = makeRef<Model>();
+        again->LoadStructure(dir.file(std::string("out-") + c.name));
+        EXPECT_EQ(everything(*again), everything(*m));
     }
 }
 
@@ -280,13 +470,7 @@ TEST(StructureSaving, HybridSerialsAndResidueNumbersRoundTrip) {
 
 TEST(StructureSaving, LegacyColumnsKeepTheirIdentifiers) {
     TempDir dir;
-    std::string legacy;
-    for (const std::string& l : lines(readText(ubiquitin()))) {
-        std::string line = l;
-        line.resize(72, ' ');
-        legacy += line + "1UBI   1\n";
-    }
-    writeText(dir.file("legacy.pdb"), legacy);
+    writeText(dir.file("legacy.pdb"), legacyUbiquitin());
     const auto m = makeRef<Model>();
     m->LoadStructure(dir.file("legacy.pdb"));
     auto& atoms = m->classAt(*m->findClass("Atom"));

@@ -65,6 +65,10 @@ struct AtomSite {
     uint64_t recordCount = 0;
     // PDB: columns 73-80 hold an identifier and line numbers, not segment, element and charge.
     bool legacyColumns = false;
+    // mmCIF: the tags of the _atom_site loop read, in lower case (none when the table is single
+    // items), and the rows whose auth_seq_id carries the insertion code too (15A), in order.
+    std::vector<std::string> cifLoopTags;
+    std::vector<uint64_t> insCodeInSeqRows;
     // The file holds further models, which were not read.
     bool otherModels = false;
     // What else the file holds: PDB record names, mmCIF categories (in file order, each once).

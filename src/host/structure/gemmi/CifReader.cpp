@@ -3,6 +3,7 @@
 #include <gemmi/cif.hpp>
 #include <gemmi/enumstr.hpp>
 #include <gemmi/numb.hpp>
+#include <gemmi/seqid.hpp>
 
 #include <algorithm>
 #include <charconv>
@@ -24,6 +25,9 @@ namespace cif = gemmi::cif;
 // What a row lacks gets gemmi's values.
 constexpr double kDefaultOccupancy = 1.0;
 constexpr double kDefaultB = 50.0;
+// A residue without a number (? or ., as gemmi writes one whose PDB columns 23-26 are blank)
+// has gemmi's "none", as the PDB reader gives it.
+constexpr int kNoSeqNum = gemmi::SeqId::OptionalNum::None;
 
 // The first tag decides between a loop and single items, and must be there.
 enum Tag : int {
@@ -99,6 +103,9 @@ class CifReader {
         cif::Table table = block_.find(T::AtomSite, kTags);
         if (!table.ok()) throw StructureFileError(std::string(T::MissingTag) + kTags[kX]);
         if (table.length() == 0) throw StructureFileError(T::NoAtoms);
+        if (table.loop_item)
+            for (const std::string& tag : table.loop_item->loop.tags)
+                site_.cifLoopTags.push_back(gemmi::to_lower(tag));
         for (int tag : {kY, kZ, kAuthSeqId}) require(table, tag);
         asym_ = table.first_of(kAuthAsymId, kLabelAsymId);
         comp_ = table.first_of(kAuthCompId, kLabelCompId);
@@ -184,8 +191,9 @@ class CifReader {
         if (!seq.empty() && seq.back() >= 'A' && icode.empty()) {
             icode = seq.substr(seq.size() - 1);
             seq.remove_suffix(1);
+            site_.insCodeInSeqRows.push_back(r);
         }
-        const int seqNum = integer(seq, r, T::SeqNum);
+        const int seqNum = row.has2(kAuthSeqId) ? integer(seq, r, T::SeqNum) : kNoSeqNum;
         if (!chainOpen_ || chain != lastChain_) {
             b_.chainNames.add(chain);
             lastChain_ = std::string(chain);

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "host/structure/gemmi/AtomSiteBuilder.h"
+#include "host/structure/gemmi/PdbColumns.h"
 #include "host/structure/gemmi/PdbLines.h"
 #include "host/structure/gemmi/Residues.h"
 #include "host/structure/gemmi/StructureFileText.h"
@@ -22,11 +23,11 @@ namespace T = StructureFileText;
 namespace pdb = gemmi::pdb_impl;
 
 // Columns, counted from 0 as gemmi does.
-constexpr size_t kColumns = 80;
-constexpr size_t kLegacyColumns = 72;
+constexpr size_t kColumns = PdbColumns::Width;
+constexpr size_t kLegacyColumns = PdbColumns::LegacyWidth;
 constexpr size_t kCoordinatesEnd = 54;
 constexpr size_t kSerial = 6, kName = 12, kAltLoc = 16, kResName = 17, kChain = 20, kSeq = 22;
-constexpr size_t kX = 30, kY = 38, kZ = 46, kOcc = 54, kB = 60, kSegment = 72, kElement = 76;
+constexpr size_t kX = 30, kY = 38, kZ = 46, kOcc = 54, kB = 60, kSegment = 72;
 constexpr size_t kChargeDigit = 78, kChargeSign = 79;
 constexpr size_t kCoordWidth = 8, kValueWidth = 6, kSegmentWidth = 4;
 // What an atom record lacks gets gemmi's values.
@@ -39,18 +40,7 @@ constexpr size_t kRecordNameWidth = 6;
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
-bool isAlpha(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(const char* p, size_t n) {
-    while (n > 0 && isBlank(*p)) ++p, --n;
-    while (n > 0 && isBlank(p[n - 1])) --n;
-    return std::string_view(p, n);
-}
+using PdbColumns::trimmed;
 
 std::string lineMessage(uint64_t line, const std::string& what) {
     return std::string(T::Line) + std::to_string(line) + T::Colon + what;
@@ -58,18 +48,6 @@ std::string lineMessage(uint64_t line, const std::string& what) {
 
 // Thrown when a modern reading meets a line of the legacy layout: the file is read again.
 struct LegacyLayout {};
-
-// Columns 73-76 hold an identifier and 77-80 a line number: digits and blanks, no letter.
-bool isLegacyLine(const char* buf) {
-    bool digit = false;
-    for (size_t i = kElement; i < kColumns; ++i) {
-        if (isDigit(buf[i]))
-            digit = true;
-        else if (buf[i] != ' ')
-            return false;
-    }
-    return digit && !trimmed(buf + kSegment, kSegmentWidth).empty();
-}
 
 enum class Number : uint8_t { Blank, Read, Bad };
 
@@ -194,27 +172,11 @@ class PdbReader {
         return (digit - '0') * (sign == '-' ? -1 : 1);
     }
 
-    // The element as the file writes it in columns 77-78, or as gemmi infers it from the name.
-    std::string_view element() {
-        if (!legacy_ && (isAlpha(buf_[kElement]) || isAlpha(buf_[kElement + 1])))
-            return trimmed(buf_ + kElement, 2);
-        gemmi::Element el(gemmi::El::X);
-        if ((buf_[kName] == 'H' || buf_[kName] == 'h') && buf_[kName + 3] != ' ')
-            el = gemmi::El::H;
-        else if (isDigit(buf_[kName]))
-            el = gemmi::impl::find_single_letter_element(buf_[kName + 1]);
-        else if (isDigit(buf_[kName + 1]))
-            el = gemmi::impl::find_single_letter_element(buf_[kName]);
-        else
-            el = gemmi::Element(buf_ + kName);
-        return el.uname();
-    }
-
     void readAtom(const PdbLine& line) {
         if (line.text.size() < kCoordinatesEnd)
             throw StructureFileError(lineMessage(line.number, std::string(T::ShortAtomLine)));
         pad(line);
-        if (!legacy_ && isLegacyLine(buf_)) throw LegacyLayout{};
+        if (!legacy_ && PdbColumns::legacy(buf_)) throw LegacyLayout{};
         const std::string_view chain = trimmed(buf_ + kChain, 2);
         const gemmi::SeqId seq = pdb::read_seq_id(buf_ + kSeq);
         ResidueKey key{trimmed(buf_ + kResName, 3), seq.num.value, seq.icode,
@@ -226,7 +188,7 @@ class PdbReader {
         b_.atomNames.add(trimmed(buf_ + kName, 4));
         b_.altLocs.add(buf_[kAltLoc] == ' ' ? std::string_view()
                                             : std::string_view(buf_ + kAltLoc, 1));
-        b_.elements.add(element());
+        b_.elements.add(PdbColumns::element(buf_, legacy_));
         site_.serials.push_back(pdb::read_serial(buf_ + kSerial));
         site_.charges.push_back(charge(line));
         site_.xs.push_back(coordinate(line, kX, T::X));

@@ -33,6 +33,8 @@ inline constexpr const char* BadSelection = "Invalid selection \"";
 inline constexpr const char* SelectionEnd = "\": ";
 inline constexpr const char* Ellipsis = "...";
 inline constexpr const char* NotAscii = "a residue name of the other format is ASCII, not: ";
+inline constexpr const char* BadCell = "the unit cell can't be written: ";
+inline constexpr const char* NotCifValue = "no quoting makes this an mmCIF value: ";
 inline constexpr size_t MaxQuoted = 200;
 
 // The model a file without model records has.
