@@ -9,7 +9,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tav;
-    static const std::filesystem::path scratch = fuzz::makeScratchFolder("tav-form-fuzz");
+    static const fuzz::ScratchFolder folder("tav-form-fuzz");
+    const std::filesystem::path& scratch = folder.path();
     fuzz::InFolder inScratch(scratch);
     FormFile file;
     try {

@@ -12,7 +12,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tav;
-    static const std::filesystem::path scratch = fuzz::makeScratchFolder("tav-script-fuzz");
+    static const fuzz::ScratchFolder folder("tav-script-fuzz");
+    const std::filesystem::path& scratch = folder.path();
     fuzz::InFolder inScratch(scratch);
     // A script can tie objects into a cycle (a state whose property holds the state), which
     // reference counting never frees, as with the objects they stand for. That is the script's

@@ -18,12 +18,11 @@ constexpr const char* kInputName = "fuzz.xml";
 // A folder of our own with State.dtd in it, made once: the system folder, which is the current
 // directory while a meta file loads, as the parts arrange it.
 const std::filesystem::path& systemFolder() {
-    static const std::filesystem::path folder = [] {
-        const std::filesystem::path made = tav::fuzz::makeScratchFolder("tav-state-fuzz");
-        std::filesystem::copy_file(std::filesystem::path(TAV_STATE_DTD), made / "State.dtd");
-        return made;
-    }();
-    return folder;
+    static const tav::fuzz::ScratchFolder folder("tav-state-fuzz");
+    static const bool dtdCopied =
+        std::filesystem::copy_file(std::filesystem::path(TAV_STATE_DTD), folder.path() / "State.dtd");
+    (void)dtdCopied;
+    return folder.path();
 }
 
 }  // namespace

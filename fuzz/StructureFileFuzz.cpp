@@ -186,7 +186,8 @@ bool saved(Model& m, const std::string& path, bool namesAtom) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::filesystem::path scratch = fuzz::makeScratchFolder("tav-structure-fuzz");
+    static const fuzz::ScratchFolder folder("tav-structure-fuzz");
+    const std::filesystem::path& scratch = folder.path();
     const std::string in = (scratch / "in").string(), out = (scratch / "out").string();
     std::ofstream(in, std::ios::binary)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
