@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 
 #include "host/forms/FormRunner.h"
@@ -61,31 +60,6 @@ TEST(ModelForm, LinesThatCannotBeReadOrLoadedAreNamed) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(firstError(c.text, c.load), c.message);
     }
-}
-
-// A structure: its atoms selected, one edited, the file saved; the rows tell how many changed
-// and what the save could not keep.
-TEST(ModelForm, StructuresAreReadSelectedAndSaved) {
-    const std::string dir = std::filesystem::temp_directory_path() / "tav-modelform-structure";
-    std::filesystem::create_directories(dir);
-    const std::string form = "structure u Str:\"" + std::string(TAV_EXAMPLES) + "/structures/1ubi.pdb\"\n"
-                             "container host u Str:\"//A/1/CA\"\n"
-                             "part p SCTAVParts.SrcPart_InScopeIsdObjS\n    NumProps = I4:1\n"
-                             "    SrcPropName1 = Str:\"BFactor\"\n"
-                             "control box TextBox\nsource p host\nbind b p BFactor box\n"
-                             "edit box Str:\"12.5\"\n"
-                             "save u Str:\"" + dir + "/u.cif\"\n";
-    std::ostringstream out;
-    FormRunner runner(out);
-    const FormFile f = FormFile::parse(form, "s.form");
-    runner.load(f);
-    runner.start();
-    for (const FormFile::Line& edit : f.edits) runner.apply(edit);
-    const std::string printed = out.str();
-    EXPECT_NE(printed.find("structure u         = Str:\"683 atoms, 1 changed\""), std::string::npos) << printed;
-    EXPECT_NE(printed.find("saved u             = Str:\"written as mmCIF"), std::string::npos) << printed;
-    EXPECT_TRUE(std::filesystem::exists(dir + "/u.cif"));
-    std::filesystem::remove_all(dir);
 }
 
 TEST(ModelForm, StepsSelectIdleStoreUndoAndRedo) {

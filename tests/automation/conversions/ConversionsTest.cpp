@@ -1,6 +1,7 @@
-// changeType and the C* functions beyond what the conformance vectors cover: the targets Byte,
-// Currency, Empty and the non-convertible ones, numeric Booleans, and the default-locale
-// shortcuts agreeing with the full conversions.
+// changeType and the C* functions beyond what the behaviour vectors cover (tests/data, with
+// change-type.tsv for Currency and text of every shape): the targets Byte, Empty and the
+// non-convertible ones, numeric Booleans, and the default-locale shortcuts agreeing with the
+// full conversions.
 #include "automation/conversions/Conversions.h"
 
 #include <gtest/gtest.h>
@@ -56,24 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{"Bool:True", VarType::UI1, "UI1:255"},
                     Case{"Str:\"&HFF\"", VarType::UI1, "UI1:255"},
                     Case{"Str:\"&HFFFF\"", VarType::UI1, "Err:6"},
-                    Case{"CY:2.5", VarType::UI1, "UI1:2"}, Case{"UI1:7", VarType::I2, "I2:7"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    Currency, ChangeTypeTable,
-    testing::Values(
-        Case{"R8:1.5", VarType::Currency, "CY:1.5"},
-        Case{"R8:1.23456", VarType::Currency, "CY:1.2346"},
-        Case{"Str:\"1.00005\"", VarType::Currency, "CY:1"},
-        Case{"Str:\"1.00015\"", VarType::Currency, "CY:1.0002"},
-        Case{"Str:\"1.000050001\"", VarType::Currency, "CY:1.0001"},
-        Case{"Str:\"($1,234.5678)\"", VarType::Currency, "CY:-1234.5678"},
-        Case{"Str:\"922337203685477.5807\"", VarType::Currency, "CY:922337203685477.5807"},
-        Case{"Str:\"922337203685477.5808\"", VarType::Currency, "Err:6"},
-        Case{"Str:\"-922337203685477.5808\"", VarType::Currency, "CY:-922337203685477.5808"},
-        Case{"Str:\"&HFFFFFFFF\"", VarType::Currency, "CY:-1"},
-        Case{"R8:1e300", VarType::Currency, "Err:6"}, Case{"Bool:True", VarType::Currency, "CY:-1"},
-        Case{"I4:-2147483648", VarType::Currency, "CY:-2147483648"},
-        Case{"CY:-1.5", VarType::R8, "R8:-1.5"}, Case{"CY:0.1", VarType::R4, "R4:0.1"}));
+                    Case{"CY:2.5", VarType::UI1, "UI1:2"}));
 
 INSTANTIATE_TEST_SUITE_P(
     NoConversion, ChangeTypeTable,
@@ -87,40 +71,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{"[I4:1]", VarType::I4, "Err:13"}, Case{"[I4:1]", VarType::Array, "[I4:1]"},
                     Case{"I4:5", VarType::Variant, "I4:5"}, Case{"Null", VarType::Variant, "Null"},
                     Case{"Str:\"x\"", static_cast<VarType>(99), "Err:458"}));
-
-INSTANTIATE_TEST_SUITE_P(Text, ChangeTypeTable,
-                         testing::Values(Case{"Empty", VarType::String, "Str:\"\""},
-                                         Case{"Empty", VarType::Date, "Date:0"},
-                                         Case{"Str:\"  TRUE \"", VarType::Bool, "Bool:True"},
-                                         Case{"Str:\"1E+400\"", VarType::Bool, "Err:6"},
-                                         Case{"Str:\"&HFFFFFFFF\"", VarType::R8, "R8:-1"},
-                                         Case{"Str:\"&H100000000\"", VarType::I4, "Err:6"},
-                                         Case{"Str:\"&H000000000010\"", VarType::I4, "I4:16"},
-                                         Case{"Str:\"&O177777\"", VarType::I2, "I2:-1"},
-                                         Case{"Str:\"-&H10\"", VarType::I4, "Err:13"},
-                                         Case{"Str:\"12 -\"", VarType::I4, "I4:-12"},
-                                         Case{"Str:\"12-3\"", VarType::I4, "Err:13"},
-                                         Case{"Str:\"(12\"", VarType::I4, "Err:13"},
-                                         Case{"Str:\"12)\"", VarType::I4, "Err:13"},
-                                         Case{"Str:\"$$12\"", VarType::I4, "Err:13"},
-                                         Case{"Str:\"+12-\"", VarType::I4, "I4:-12"},
-                                         Case{"Str:\"1,000,\"", VarType::I4, "I4:1000"},
-                                         Case{"Str:\"1.5,0\"", VarType::R8, "R8:1.5"},  // grouping among decimals counts no place
-                                         Case{"Str:\"1.5,0.1\"", VarType::R8, "Err:13"},
-                                         Case{"Str:\"2.5000000000000000001\"", VarType::I4, "I4:3"},
-                                         Case{"Str:\"1e999999999999999999\"", VarType::R8, "Err:6"},
-                                         Case{"Str:\"1e-999999999999999999\"", VarType::R8, "R8:0"},
-                                         Case{"Str:\"1e-45\"", VarType::R4, "R4:1e-45"}));
-
-// Unicode space separators are blanks around numbers, dates and Booleans; zero-width ones are not.
-INSTANTIATE_TEST_SUITE_P(
-    UnicodeBlanks, ChangeTypeTable,
-    testing::Values(Case{"Str:\"\\u300012\\u2003\"", VarType::R8, "R8:12"},
-                    Case{"Str:\"\\u202F-7\\u00A0\"", VarType::I4, "I4:-7"},
-                    Case{"Str:\"\\u2029True\\u205F\"", VarType::Bool, "Bool:True"},
-                    Case{"Str:\"\\u16801/2/2000\\u200A\"", VarType::Date, "Date:36527"},
-                    Case{"Str:\"\\u200B12\"", VarType::R8, "Err:13"},
-                    Case{"Str:\"12\\uFEFF\"", VarType::R8, "Err:13"}));
 
 TEST(ChangeType, BooleansBecomeNumbersWithoutAlphaBool) {
     EXPECT_EQ(convert("Bool:True", VarType::String, false), "Str:\"-1\"");

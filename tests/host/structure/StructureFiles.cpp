@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -44,6 +45,18 @@ std::string ubiquitin() {
     return std::string(TAV_EXAMPLES) + "/structures/1ubi.pdb";
 }
 
+std::string legacyUbiquitin() {
+    std::string legacy;
+    size_t n = 0;
+    for (std::string line : lines(readText(ubiquitin()))) {
+        line.resize(72, ' ');
+        char id[16];
+        std::snprintf(id, sizeof id, "1UBI%4zu", ++n % 10000);
+        legacy += line + id + "\n";
+    }
+    return legacy;
+}
+
 TempDir::TempDir() {
     static std::atomic<int> n{0};
     path_ = std::filesystem::temp_directory_path() /
@@ -62,6 +75,31 @@ std::string readText(const std::string& path) {
 
 void writeText(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string l; std::getline(in, l);) out.push_back(l);
+    return out;
+}
+
+std::vector<std::string> words(const std::string& line) {
+    std::vector<std::string> out;
+    std::istringstream in(line);
+    for (std::string w; in >> w;) out.push_back(w);
+    return out;
+}
+
+Ref<hostmodel::Model> loaded(const std::string& path) {
+    const auto m = makeRef<hostmodel::Model>();
+    m->LoadStructure(path);
+    return m;
+}
+
+void setValue(hostmodel::Model& model, std::string_view cls, std::string_view property,
+              uint32_t row, const Variant& value) {
+    model.classAt(*model.findClass(cls)).column(property).set(row, value);
 }
 
 std::vector<PdbAtom> pdbAtoms(const std::string& text) {
@@ -127,6 +165,18 @@ std::vector<std::string> everything(const hostmodel::Model& model) {
         for (const std::string& v : printed(model, structure::classOf(f.level), f.property))
             out.push_back(std::string(f.property) + "=" + v);
     return out;
+}
+
+void expectReadsBack(const std::string& file, const hostmodel::Model& model) {
+    EXPECT_EQ(everything(*loaded(file)), everything(model)) << file;
+}
+
+void expectRefused(const Raised& e, const std::string& what, const std::string& unwritten) {
+    EXPECT_EQ(e.number, 5);
+    EXPECT_NE(e.description.find(what), std::string::npos) << e.description;
+    if (!unwritten.empty()) {
+        EXPECT_FALSE(std::filesystem::exists(unwritten)) << unwritten;
+    }
 }
 
 }  // namespace tav::structuretest

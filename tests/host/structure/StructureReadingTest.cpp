@@ -54,28 +54,21 @@ TEST(StructureReading, PdbAndMmcifOfOneEntryGiveEqualColumns) {
         EXPECT_EQ(fromCif->LoadStructure(cif.string()), atoms);
         EXPECT_EQ(fromPdb->Count(), fromCif->Count());
         // Serial numbers differ by design: PDB counts TER records, mmCIF does not.
-        for (const auto& [cls, property] :
-             std::vector<std::pair<std::string, std::string>>{{"Atom", "Name"},
-                                                              {"Atom", "Element"},
-                                                              {"Atom", "AltLoc"},
-                                                              {"Atom", "Charge"},
-                                                              {"Atom", "BFactor"},
-                                                              {"Atom", "Occupancy"},
-                                                              {"Atom", "X"},
-                                                              {"Atom", "Y"},
-                                                              {"Atom", "Z"},
-                                                              {"Residue", "Name"},
-                                                              {"Residue", "SeqNum"},
-                                                              {"Residue", "InsCode"},
-                                                              {"Chain", "Name"}}) {
-            SCOPED_TRACE(cls + "." + property);
-            const auto a = column(*fromPdb, cls, property), b = column(*fromCif, cls, property);
-            ASSERT_EQ(a.size(), b.size());
-            size_t differ = 0;
-            for (size_t i = 0; i < a.size(); ++i)
-                differ += literal::print(a[i]) != literal::print(b[i]);
-            EXPECT_EQ(differ, 0u);
-        }
+        const std::vector<std::pair<std::string, std::vector<std::string>>> compared = {
+            {"Atom",
+             {"Name", "Element", "AltLoc", "Charge", "BFactor", "Occupancy", "X", "Y", "Z"}},
+            {"Residue", {"Name", "SeqNum", "InsCode"}},
+            {"Chain", {"Name"}}};
+        for (const auto& [cls, properties] : compared)
+            for (const std::string& property : properties) {
+                SCOPED_TRACE(cls + "." + property);
+                const auto a = column(*fromPdb, cls, property), b = column(*fromCif, cls, property);
+                ASSERT_EQ(a.size(), b.size());
+                size_t differ = 0;
+                for (size_t i = 0; i < a.size(); ++i)
+                    differ += literal::print(a[i]) != literal::print(b[i]);
+                EXPECT_EQ(differ, 0u);
+            }
     }
 }
 
@@ -102,65 +95,19 @@ TEST(StructureReading, AtomsAgreeWithALineByLineReading) {
     }
 }
 
-TEST(StructureReading, ObjectsLinkAtomsToResiduesToChainsInFileOrder) {
-    const auto m = makeRef<Model>();
-    m->LoadStructure(ubiquitin());
-    const std::vector<PdbAtom> atoms = pdbAtoms(readText(ubiquitin()));
-    const Ref<hostmodel::Scope> all = m->Select("");
-    ASSERT_EQ(all->count(), static_cast<int32_t>(atoms.size()));
-    for (int32_t i : {1, 200, all->count()}) {
-        const auto atom = modelObject(all->item(i));
-        const auto residue = modelObject(atom->Parent());
-        const auto chain = modelObject(residue->Parent());
-        const PdbAtom& a = atoms[static_cast<size_t>(i - 1)];
-        EXPECT_EQ(atom->ClassName(), "Atom");
-        EXPECT_EQ(atom->Name(), a.name);
-        EXPECT_EQ(residue->ClassName(), "Residue");
-        EXPECT_EQ(residue->Value("Name").str(), a.residue);
-        EXPECT_EQ(residue->Value("SeqNum").i4(), a.seq);
-        EXPECT_EQ(chain->Value("Name").str(), a.chain);
-        EXPECT_FALSE(chain->Parent());
-    }
-}
-
 // The legacy layout: an identifier and a line number in columns 73-80, no element or charge.
 TEST(StructureReading, LegacyIdentifiersInColumns73To80AreNotElementsOrCharges) {
     TempDir dir;
-    std::string text = readText(ubiquitin()), legacy;
-    size_t n = 0;
-    for (size_t pos = 0; pos < text.size();) {
-        const size_t eol = text.find('\n', pos);
-        std::string line = text.substr(pos, eol - pos);
-        line.resize(72, ' ');
-        char id[16];
-        std::snprintf(id, sizeof id, "1UBI%4zu", ++n % 10000);
-        legacy += line + id + "\n";
-        pos = eol + 1;
-    }
-    writeText(dir.file("legacy.pdb"), legacy);
+    writeText(dir.file("legacy.pdb"), legacyUbiquitin());
     const auto m = makeRef<Model>();
     ASSERT_EQ(m->LoadStructure(dir.file("legacy.pdb")), 683);
     const auto elements = column(*m, "Atom", "Element");
     const auto charges = column(*m, "Atom", "Charge");
-    const std::vector<PdbAtom> atoms = pdbAtoms(text);
+    const std::vector<PdbAtom> atoms = pdbAtoms(readText(ubiquitin()));
     for (size_t i = 0; i < atoms.size(); ++i) {
         EXPECT_EQ(elements[i].str(), atoms[i].element) << i;  // as gemmi infers it from the name
         EXPECT_EQ(charges[i].i4(), 0) << i;
     }
-}
-
-// Bytes beyond ASCII in a residue name load (gemmi's residue tables can't be asked about them),
-// and refuse the other format, whose residue names are ASCII.
-TEST(StructureReading, ResidueNamesBeyondAsciiLoad) {
-    TempDir dir;
-    writeText(dir.file("odd.pdb"),
-              "ATOM      1  CA  \xC3\xA9" "A A   1      11.104   6.134  -6.504  1.00  0.00           C\n"
-              "ATOM      2  CA  ALA A   2      11.639   6.071  -5.147  1.00  0.00           C\n");
-    const auto m = makeRef<Model>();
-    EXPECT_EQ(m->LoadStructure(dir.file("odd.pdb")), 2);
-    EXPECT_EQ(column(*m, "Residue", "Name")[0].str(), "\xC3\xA9" "A");
-    const Raised e = raised([&] { m->SaveStructure(dir.file("odd.cif")); });
-    EXPECT_NE(e.description.find("a residue name of the other format is ASCII"), std::string::npos) << e.description;
 }
 
 TEST(StructureReading, TheRibosomeLoadsSelectsAndSaves) {
@@ -180,9 +127,7 @@ TEST(StructureReading, TheRibosomeLoadsSelectsAndSaves) {
     const auto atom = modelObject(magnesium->item(1));
     atom->SetValue("BFactor", Variant::R8(12.5));
     m->SaveStructure(dir.file("6zu5.cif"));
-    const auto again = makeRef<Model>();
-    again->LoadStructure(dir.file("6zu5.cif"));
-    EXPECT_EQ(everything(*again), everything(*m));
+    expectReadsBack(dir.file("6zu5.cif"), *m);
 }
 
 }  // namespace

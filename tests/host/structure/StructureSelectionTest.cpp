@@ -1,7 +1,8 @@
 // Selections in the field's syntax against a plain reading of the file: each selection's atoms,
 // in file order, are those a predicate over the records picks (chains, residue ranges and names,
 // atom names, elements, altlocs, waters, filters on B-factor and occupancy); a bare residue
-// number is that residue alone; a malformed selection is error 5 naming it.
+// number is that residue alone. (Malformed selections and filters on edited values: the
+// structures script.)
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -42,8 +43,7 @@ struct Case {
 };
 
 void expectSelections(const std::string& file, const std::vector<Case>& cases) {
-    const auto m = makeRef<Model>();
-    m->LoadStructure(file);
+    const auto m = loaded(file);
     const std::vector<PdbAtom> atoms = pdbAtoms(readText(file));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.selection);
@@ -94,32 +94,6 @@ TEST(StructureSelection, AltlocsAndOccupanciesAreTheFilesOwn) {
                          {";q<1", [](const PdbAtom& a) { return a.occupancy < 1; }},
                          {";q=1", [](const PdbAtom& a) { return a.occupancy == 1; }},
                      });
-}
-
-// The values as they are now decide, not as they were read.
-TEST(StructureSelection, FiltersReadEditedValues) {
-    const auto m = makeRef<Model>();
-    m->LoadStructure(ubiquitin());
-    const Ref<hostmodel::Scope> first = m->Select("//A/1/N");
-    ASSERT_EQ(first->count(), 1);
-    m->classAt(*m->findClass("Atom")).column("BFactor").set(0, Variant::R8(99.5));
-    EXPECT_EQ(selected(*m, ";b>99"), std::vector<uint32_t>{0});
-}
-
-TEST(StructureSelection, MalformedSelectionsAreErrorFiveNamingThem) {
-    const auto m = makeRef<Model>();
-    m->LoadStructure(ubiquitin());
-    for (const char* bad :
-         {"//A/10/CA[", "//A/(ALA", "//A/10/[Qq]", ";b>>3", ";x<2", "//A/10/CA/x", "/x/"}) {
-        SCOPED_TRACE(bad);
-        const Raised e = raised([&] { m->Select(bad); });
-        EXPECT_EQ(e.number, 5);
-        EXPECT_EQ(e.source, "Model");
-        EXPECT_NE(e.description.find(std::string("\"") + bad + "\""), std::string::npos)
-            << e.description;
-    }
-    const auto empty = makeRef<Model>();
-    EXPECT_EQ(raised([&] { empty->Select("//A"); }).number, 5);
 }
 
 }  // namespace
